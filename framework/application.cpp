@@ -1,0 +1,77 @@
+#include "framework/application.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include "framework/window.h"
+
+namespace fw {
+
+namespace {
+Application* currentApp = nullptr;
+}
+
+Application::Application() {
+  currentApp = this;
+  // The game closes one window just before it opens the next; it decides itself when none is left.
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Application::~Application() {
+  if (currentApp == this) currentApp = nullptr;
+}
+
+Application* Application::current() { return currentApp; }
+
+void Application::addMenuHandler(const std::string& itemName, std::function<bool()> handler) {
+  menuHandlers_[itemName] = std::move(handler);
+}
+
+void Application::menuChosen(const std::string& itemName) {
+  auto it = menuHandlers_.find(itemName);
+  if (it != menuHandlers_.end()) {
+    auto handler = it->second;
+    handler();
+  }
+}
+
+int Application::run() {
+  running_ = true;
+  QTimer::singleShot(0, [this] { Event_Open(); });
+  int code = QApplication::exec();
+  running_ = false;
+  discardClosedWindows();
+  return code;
+}
+
+void Application::windowClosed() {
+  if (!running_ || quitting_ || checkPending_) return;
+  // Decided once the running handler has returned: it may be about to open the next window.
+  checkPending_ = true;
+  QTimer::singleShot(0, [this] { checkForNoWindow(); });
+}
+
+void Application::checkForNoWindow() {
+  checkPending_ = false;
+  if (quitting_) return;
+  for (Window* window : Window::liveWindows()) {
+    if (window->frame() && window->frame()->isVisible()) return;
+  }
+  quit(0);
+}
+
+void Application::quit(int code) {
+  if (quitting_) return;
+  quitting_ = true;
+  // Newest first, as a person would close them; each runs its Close event.
+  auto windows = Window::liveWindows();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) (*it)->Close();
+  Event_Close();
+  if (running_) QApplication::exit(code);
+}
+
+void Quit(int code) {
+  if (Application* app = Application::current()) app->quit(code);
+}
+
+}  // namespace fw

@@ -1,0 +1,54 @@
+// The application object: its events, the menu handlers and quitting.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace fw {
+
+class MenuBar;
+
+class Application {
+ public:
+  Application();
+  virtual ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  static Application* current();
+
+  MenuBar* menuBar() const { return menuBar_; }
+  void setMenuBar(MenuBar* bar) { menuBar_ = bar; }
+  // Binds a menu item, by its name, to a handler.
+  void addMenuHandler(const std::string& itemName, std::function<bool()> handler);
+
+  // Runs the event loop: Open once it has started, then events until Quit; returns the exit code.
+  int run();
+  bool running() const { return running_; }
+  bool quitting() const { return quitting_; }
+
+  virtual void Event_Open() {}
+  virtual void Event_EnableMenuItems() {}
+  virtual void Event_Close() {}
+
+  // For the framework.
+  void menuChosen(const std::string& itemName);
+  void windowClosed();
+  void quit(int code);
+
+ private:
+  void checkForNoWindow();
+
+  MenuBar* menuBar_ = nullptr;
+  std::map<std::string, std::function<bool()>> menuHandlers_;
+  bool running_ = false;
+  bool quitting_ = false;
+  bool checkPending_ = false;
+};
+
+// Closes every open window (running their Close events), then the application's Close, then leaves the loop.
+void Quit(int code = 0);
+
+}  // namespace fw

@@ -1,0 +1,109 @@
+#include "framework/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <deque>
+
+namespace fw {
+
+namespace {
+std::string& folderOverride() {
+  static std::string folder;
+  return folder;
+}
+std::deque<std::optional<std::string>>& dialogAnswers() {
+  static std::deque<std::optional<std::string>> answers;
+  return answers;
+}
+}  // namespace
+
+std::string bareFileFolder() {
+  if (!folderOverride().empty()) return folderOverride();
+  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
+}
+
+void setBareFileFolder(const std::string& folder) { folderOverride() = folder; }
+
+std::string bareFilePath(const std::string& name) {
+  if (QDir::isAbsolutePath(QString::fromStdString(name))) return name;
+  return bareFileFolder() + "/" + name;
+}
+
+bool Exists(const std::string& name) { return QFileInfo::exists(QString::fromStdString(bareFilePath(name))); }
+
+std::string TextInputStream::ReadLine() { return next_ < lines_.size() ? lines_[next_++] : std::string(); }
+
+std::unique_ptr<TextInputStream> OpenAsTextFile(const std::string& name) {
+  QFile file(QString::fromStdString(bareFilePath(name)));
+  if (!file.open(QIODevice::ReadOnly)) return nullptr;
+  QByteArray bytes = file.readAll();
+  if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+  std::vector<std::string> lines;
+  std::string current;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(current);
+      current.clear();
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    } else {
+      current += c;
+    }
+  }
+  if (!current.empty()) lines.push_back(current);
+  return std::make_unique<TextInputStream>(std::move(lines));
+}
+
+bool WriteTextFile(const std::string& name, const std::vector<std::string>& lines) {
+  QString path = QString::fromStdString(bareFilePath(name));
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  for (const auto& line : lines) {
+    file.write(line.data(), static_cast<qint64>(line.size()));
+    file.write("\n", 1);
+  }
+  return file.commit();
+}
+
+PicturePtr OpenAsPicture(const std::string& nameOrPath) {
+  // The content decides the format: the picture file's name says nothing about it.
+  QImageReader reader(QString::fromStdString(bareFilePath(nameOrPath)));
+  reader.setDecideFormatFromContent(true);
+  QImage image = reader.read();
+  if (image.isNull()) return nullptr;
+  return std::make_shared<Picture>(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+bool SaveAsPicture(const std::string& name, const PicturePtr& picture) {
+  if (!picture) return false;
+  QString path = QString::fromStdString(bareFilePath(name));
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!picture->image().save(&file, "PNG")) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+std::optional<std::string> GetOpenFolderItem() {
+  if (!dialogAnswers().empty()) {
+    auto answer = dialogAnswers().front();
+    dialogAnswers().pop_front();
+    return answer;
+  }
+  QString path = QFileDialog::getOpenFileName(nullptr, QString(), QString(), QStringLiteral("Any file (*)"));
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+void queueOpenDialogAnswer(std::optional<std::string> answer) { dialogAnswers().push_back(std::move(answer)); }
+
+}  // namespace fw

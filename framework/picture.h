@@ -1,0 +1,62 @@
+// Pictures, their graphics, and pictures and sounds fetched by resource number.
+#pragma once
+
+#include <QImage>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/color.h"
+
+namespace fw {
+
+class Picture;
+using PicturePtr = std::shared_ptr<Picture>;  // nullptr is the framework's nil
+
+// Draws into a picture or a canvas. Lines are one pixel wide, no smoothing.
+class Graphics {
+ public:
+  Color ForeColor;
+
+  void DrawPicture(const PicturePtr& picture, int x, int y);
+  // Scales the source rectangle (sx, sy, sw, sh) onto (x, y, w, h).
+  void DrawPicture(const PicturePtr& picture, int x, int y, int w, int h, int sx, int sy, int sw, int sh);
+  void DrawLine(int x1, int y1, int x2, int y2);
+
+  // For the framework: where the drawing goes and who hears of it.
+  Graphics(QImage* target, std::function<void()> changed) : target_(target), changed_(std::move(changed)) {}
+
+ private:
+  QImage* target_;
+  std::function<void()> changed_;
+};
+
+class Picture {
+ public:
+  explicit Picture(QImage image);
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+  int Width() const { return image_.width(); }
+  int Height() const { return image_.height(); }
+  Graphics& graphics() { return graphics_; }
+  const QImage& image() const { return image_; }
+
+ private:
+  QImage image_;
+  Graphics graphics_;
+};
+
+// An empty (transparent) picture; depth is accepted for form, always 32 bits.
+PicturePtr NewPicture(int width, int height, int depth = 32);
+
+// Resource number n from the artwork folder, or nil when there is none.
+// Every call reads the file again: caching is the accessors' business.
+PicturePtr GetPicture(int n);
+
+// The folder that holds pictures/ and sounds/: beside the program, or the installed data folder.
+std::string resourceFolder();
+
+// How many resource files have been read so far (pictures and sounds).
+int resourceLoadCount();
+
+}  // namespace fw

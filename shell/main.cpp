@@ -1,0 +1,7 @@
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication qt(argc, argv);
+  QApplication::setApplicationName("brivano");
+  return 0;
+}

@@ -1,0 +1,8 @@
+// The player's picture.
+#include "engine/globali.h"
+
+namespace Globali {
+
+void custompicture() {}
+
+}  // namespace Globali

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "framework/window.h"
+
+class ruleswin : public fw::WindowOf<ruleswin> {
+ public:
+  ruleswin();
+
+ protected:
+  fw::WindowSpec spec() const override;
+  std::vector<fw::ControlRow> layout() const override;
+};
