@@ -4,11 +4,15 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
 
 #include <cstdint>
 #include <map>
+#include <numbers>
 #include <vector>
+
+inline constexpr double kPi = std::numbers::pi;
 
 enum class Suit { Clubs, Cups, Coins, Swords };
 enum class Deck { Standard, Trevisan };
@@ -16,6 +20,11 @@ enum class Deck { Standard, Trevisan };
 // Blank transparent canvas in the format every picture uses.
 QImage newImage(int w, int h);
 void setupPainter(QPainter &p);
+inline void use(QPainter &p, const QBrush &b, const QPen &pen)  // brush and pen in one go
+{
+    p.setBrush(b);
+    p.setPen(pen);
+}
 
 // Deterministic noise: the same seed always gives the same picture.
 class Rng {
@@ -30,6 +39,9 @@ private:
 };
 double valueNoise(double x, double y, std::uint32_t seed);           // [0,1]
 double fbm(double x, double y, std::uint32_t seed, int octaves);    // ~[0,1]
+
+// Path from SVG-like text with absolute M, L, Q, C and Z commands.
+QPainterPath svgPath(const char *text);
 
 // Crisp bitmap digits (5 x 9, bold), drawn on whole pixels.
 constexpr int kDigitH = 9;

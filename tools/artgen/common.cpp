@@ -2,6 +2,8 @@
 #include "art.h"
 
 #include <cmath>
+#include <locale>
+#include <sstream>
 #include <string>
 
 QImage newImage(int w, int h)
@@ -123,4 +125,33 @@ void drawPixelArt(QPainter &p, const char *const *rows, int nrows, int x, int y,
             if (it != pal.end())
                 p.fillRect(x + col, y + r, 1, 1, it->second);
         }
+}
+
+QPainterPath svgPath(const char *text)
+{
+    QPainterPath path;
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    std::string cmd;
+    auto pt = [&in] {
+        double x = 0, y = 0;
+        in >> x >> y;
+        return QPointF(x, y);
+    };
+    while (in >> cmd) {
+        if (cmd == "M") {
+            path.moveTo(pt());
+        } else if (cmd == "L") {
+            path.lineTo(pt());
+        } else if (cmd == "Q") {
+            const QPointF c = pt();
+            path.quadTo(c, pt());
+        } else if (cmd == "C") {
+            const QPointF c1 = pt(), c2 = pt();
+            path.cubicTo(c1, c2, pt());
+        } else if (cmd == "Z") {
+            path.closeSubpath();
+        }
+    }
+    return path;
 }

@@ -46,7 +46,7 @@ std::vector<std::int16_t> cardSnap(int rate)
     std::vector<double> out(n);
     Rng rng(168u);
     // band-pass biquad around 2.8 kHz
-    const double f0 = 2800, q = 0.9, w0 = 2 * M_PI * f0 / rate, alpha = std::sin(w0) / (2 * q);
+    const double f0 = 2800, q = 0.9, w0 = 2 * kPi * f0 / rate, alpha = std::sin(w0) / (2 * q);
     const double a0 = 1 + alpha, b0 = alpha / a0, b2 = -alpha / a0;
     const double a1 = -2 * std::cos(w0) / a0, a2 = (1 - alpha) / a0;
     double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
@@ -61,7 +61,7 @@ std::vector<std::int16_t> cardSnap(int rate)
         double env = t < 0.0015 ? t / 0.0015 : std::exp(-(t - 0.0015) / 0.020);
         if (t > 0.018)  // the card landing: a softer second tick
             env += 0.35 * std::exp(-(t - 0.018) / 0.012);
-        const double click = t < 0.002 ? x * (1 - t / 0.002) * 0.6 : 0;
+        const double click = t < 0.002 ? x * (1 - t / 0.002) * std::min(1.0, t / 0.0003) * 0.6 : 0;
         out[i] = y * env + click * 0.5;
     }
     double peak = 0;

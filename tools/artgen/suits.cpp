@@ -39,17 +39,14 @@ void coinStandard(QPainter &p)
     g.setColorAt(0, QColor(0xff, 0xf3, 0xb0));
     g.setColorAt(0.5, QColor(0xf3, 0xc4, 0x3a));
     g.setColorAt(1, QColor(0xb0, 0x78, 0x0c));
-    p.setBrush(g);
-    p.setPen(ink(QColor(0x5e, 0x3a, 0x00), 1.3));
+    use(p, g, ink(QColor(0x5e, 0x3a, 0x00), 1.3));
     p.drawEllipse(QPointF(0, 0), 48, 48);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(ink(QColor(0x8a, 0x5a, 0x06), 0.9));
+    use(p, Qt::NoBrush, ink(QColor(0x8a, 0x5a, 0x06), 0.9));
     p.drawEllipse(QPointF(0, 0), 37, 37);
     if (detailed()) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x8a, 0x5a, 0x06));
+        use(p, QColor(0x8a, 0x5a, 0x06), Qt::NoPen);
         for (int i = 0; i < 16; ++i) {
-            const double a = i * M_PI / 8;
+            const double a = i * kPi / 8;
             p.drawEllipse(QPointF(42.5 * std::cos(a), 42.5 * std::sin(a)), 2.3, 2.3);
         }
     }
@@ -61,83 +58,54 @@ void coinStandard(QPainter &p)
         p.drawEllipse(QPointF(0, -20), 6.5, 13);
         p.restore();
     }
-    p.setBrush(QColor(0xff, 0xe9, 0x8a));
-    p.setPen(ink(QColor(0x74, 0x26, 0x06), 0.8));
+    use(p, QColor(0xff, 0xe9, 0x8a), ink(QColor(0x74, 0x26, 0x06), 0.8));
     p.drawEllipse(QPointF(0, 0), 7.5, 7.5);
 }
 
 void cupStandard(QPainter &p)
 {
     const QColor dark(0x5a, 0x08, 0x08), gold(0xee, 0xbc, 0x38), goldDark(0x8a, 0x60, 0x08);
-    QPainterPath bowl;
-    bowl.moveTo(-34, -42);
-    bowl.cubicTo(-34, -10, -14, 0, -6, 3);
-    bowl.lineTo(6, 3);
-    bowl.cubicTo(14, 0, 34, -10, 34, -42);
-    bowl.closeSubpath();
-    p.setBrush(hgrad(-34, 34, QColor(0xf0, 0x5a, 0x48), QColor(0x96, 0x0e, 0x0e)));
-    p.setPen(ink(dark, 1.2));
+    const QPainterPath bowl = svgPath("M -34 -42 C -34 -10 -14 0 -6 3 L 6 3 C 14 0 34 -10 34 -42 Z");
+    use(p, hgrad(-34, 34, QColor(0xf0, 0x5a, 0x48), QColor(0x96, 0x0e, 0x0e)), ink(dark, 1.2));
     p.drawPath(bowl);
     // gold band round the bowl
     p.save();
     p.setClipPath(bowl);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(gold, 5));
-    QPainterPath band;
-    band.moveTo(-36, -26);
-    band.quadTo(0, -14, 36, -26);
+    use(p, Qt::NoBrush, QPen(gold, 5));
+    const QPainterPath band = svgPath("M -36 -26 Q 0 -14 36 -26");
     p.drawPath(band);
     p.restore();
     // rim and opening
-    p.setBrush(gold);
-    p.setPen(ink(goldDark));
+    use(p, gold, ink(goldDark));
     p.drawEllipse(QPointF(0, -43), 35, 6.5);
-    p.setBrush(QColor(0x6a, 0x0a, 0x0a));
-    p.setPen(Qt::NoPen);
+    use(p, QColor(0x6a, 0x0a, 0x0a), Qt::NoPen);
     p.drawEllipse(QPointF(0, -43.5), 29, 3.8);
     // stem, knob, foot
-    p.setBrush(hgrad(-6, 6, QColor(0xff, 0xe0, 0x80), QColor(0xb8, 0x86, 0x18)));
-    p.setPen(ink(goldDark));
+    use(p, hgrad(-6, 6, QColor(0xff, 0xe0, 0x80), QColor(0xb8, 0x86, 0x18)), ink(goldDark));
     p.drawRect(QRectF(-5, 3, 10, 26));
     p.drawEllipse(QPointF(0, 15), 10, 6);
-    QPainterPath foot;
-    foot.moveTo(-6, 28);
-    foot.lineTo(6, 28);
-    foot.cubicTo(12, 38, 30, 39, 30, 45);
-    foot.lineTo(-30, 45);
-    foot.cubicTo(-30, 39, -12, 38, -6, 28);
-    foot.closeSubpath();
-    p.setBrush(hgrad(-30, 30, QColor(0xf0, 0x5a, 0x48), QColor(0x96, 0x0e, 0x0e)));
-    p.setPen(ink(dark, 1.2));
+    const QPainterPath foot = svgPath("M -6 28 L 6 28 C 12 38 30 39 30 45 L -30 45 C -30 39 -12 38 -6 28 Z");
+    use(p, hgrad(-30, 30, QColor(0xf0, 0x5a, 0x48), QColor(0x96, 0x0e, 0x0e)), ink(dark, 1.2));
     p.drawPath(foot);
-    p.setBrush(gold);
-    p.setPen(ink(goldDark));
+    use(p, gold, ink(goldDark));
     p.drawRoundedRect(QRectF(-31, 44, 62, 5.5), 2, 2);
 }
 
 void swordStandard(QPainter &p)
 {
     const QColor dark(0x1b, 0x2e, 0x66), blue(0x2e, 0x5b, 0xb0), gold(0xe6, 0xb4, 0x30);
-    QPainterPath blade;
-    blade.moveTo(0, -50);
-    blade.lineTo(7, -37);
-    blade.lineTo(7, 22);
-    blade.lineTo(-7, 22);
-    blade.lineTo(-7, -37);
-    blade.closeSubpath();
+    const QPainterPath blade = svgPath("M 0 -50 L 7 -37 L 7 22 L -7 22 L -7 -37 Z");
     QLinearGradient g(-7, 0, 7, 0);
     g.setColorAt(0, QColor(0xf0, 0xf5, 0xfc));
     g.setColorAt(0.45, QColor(0xb4, 0xca, 0xe8));
     g.setColorAt(1, QColor(0x56, 0x7c, 0xb8));
-    p.setBrush(g);
-    p.setPen(ink(dark, 1.1));
+    use(p, g, ink(dark, 1.1));
     p.drawPath(blade);
     if (detailed()) {
         p.setPen(ink(QColor(0x56, 0x7c, 0xb8), 0.7));
         p.drawLine(QPointF(0, -36), QPointF(0, 18));
     }
-    p.setBrush(blue);
-    p.setPen(ink(dark));
+    use(p, blue, ink(dark));
     p.drawRoundedRect(QRectF(-15, 21, 30, 8), 3, 3);
     p.setBrush(gold);
     p.drawEllipse(QPointF(-13.5, 25), 4, 4);
@@ -159,8 +127,7 @@ void leaf(QPainter &p, QPointF at, double angle, double len)
     l.moveTo(0, 0);
     l.quadTo(len * 0.5, -len * 0.32, len, 0);
     l.quadTo(len * 0.5, len * 0.32, 0, 0);
-    p.setBrush(QColor(0x3f, 0xa0, 0x32));
-    p.setPen(ink(QColor(0x1e, 0x5a, 0x14), 0.8));
+    use(p, QColor(0x3f, 0xa0, 0x32), ink(QColor(0x1e, 0x5a, 0x14), 0.8));
     p.drawPath(l);
     p.restore();
 }
@@ -169,13 +136,8 @@ void clubStandard(QPainter &p)
 {
     p.scale(1.15, 1);  // a stout baton
     const QColor dark(0x3e, 0x22, 0x08);
-    QPainterPath body;
-    body.moveTo(-5.5, 49);
-    body.lineTo(5.5, 49);
-    body.cubicTo(6.5, 20, 9, -10, 10, -38);
-    body.cubicTo(10.5, -50, -10.5, -50, -10, -38);
-    body.cubicTo(-9, -10, -6.5, 20, -5.5, 49);
-    body.closeSubpath();
+    const QPainterPath body = svgPath("M -5.5 49 L 5.5 49 C 6.5 20 9 -10 10 -38 "
+                                      "C 10.5 -50 -10.5 -50 -10 -38 C -9 -10 -6.5 20 -5.5 49 Z");
     const auto wood = hgrad(-10, 10, QColor(0xc4, 0x8c, 0x4c), QColor(0x6a, 0x3c, 0x14));
     // side stubs with a leaf: the knots of the baton
     const struct { double y; int side; } stubs[] = {{-26, 1}, {-6, -1}, {14, 1}, {32, -1}};
@@ -187,21 +149,17 @@ void clubStandard(QPainter &p)
         s.lineTo(sd * (hw + 9), st.y - 7);
         s.lineTo(sd * hw, st.y + 3);
         s.closeSubpath();
-        p.setBrush(QColor(0x9a, 0x64, 0x2c));
-        p.setPen(ink(dark, 0.9));
+        use(p, QColor(0x9a, 0x64, 0x2c), ink(dark, 0.9));
         p.drawPath(s);
         leaf(p, QPointF(sd * (hw + 8), st.y - 9), sd > 0 ? -40 : 220, 13);
     }
-    p.setBrush(wood);
-    p.setPen(ink(dark, 1.2));
+    use(p, wood, ink(dark, 1.2));
     p.drawPath(body);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x5a, 0x30, 0x0e));
+    use(p, QColor(0x5a, 0x30, 0x0e), Qt::NoPen);
     const QPointF knots[] = {{-3, -30}, {2.5, -16}, {-2, 2}, {2, 22}, {-1.5, 38}};
     for (const auto &k : knots)
         p.drawEllipse(k, 2.6, 1.8);
-    p.setBrush(QColor(0xd8, 0xa8, 0x70));
-    p.setPen(ink(dark, 0.8));
+    use(p, QColor(0xd8, 0xa8, 0x70), ink(dark, 0.8));
     p.drawEllipse(QPointF(0, 48.5), 5.2, 1.8);
     leaf(p, QPointF(-2, -44), 235, 12);
     leaf(p, QPointF(2, -44), -55, 12);
@@ -213,22 +171,18 @@ const QColor kBlack(0x1a, 0x12, 0x0c);
 
 void coinTrevisan(QPainter &p)
 {
-    p.setBrush(QColor(0xf2, 0xa6, 0x2a));
-    p.setPen(ink(kBlack, 1.4));
+    use(p, QColor(0xf2, 0xa6, 0x2a), ink(kBlack, 1.4));
     p.drawEllipse(QPointF(0, 0), 48, 48);
-    p.setBrush(QColor(0xf8, 0xd2, 0x6a));
-    p.setPen(ink(kBlack, 0.9));
+    use(p, QColor(0xf8, 0xd2, 0x6a), ink(kBlack, 0.9));
     p.drawEllipse(QPointF(0, 0), 33, 33);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x8e, 0x1a, 0x10));
+    use(p, QColor(0x8e, 0x1a, 0x10), Qt::NoPen);
     for (int i = 0; i < 12; ++i) {
-        const double a = i * M_PI / 6;
+        const double a = i * kPi / 6;
         p.drawEllipse(QPointF(40.5 * std::cos(a), 40.5 * std::sin(a)), 3.4, 3.4);
     }
-    p.setPen(ink(kBlack, 0.9));
-    p.setBrush(QColor(0xb8, 0x2c, 0x18));
+    use(p, QColor(0xb8, 0x2c, 0x18), ink(kBlack, 0.9));
     for (int i = 0; i < 4; ++i) {
-        const double a = i * M_PI / 2;
+        const double a = i * kPi / 2;
         p.drawEllipse(QPointF(13 * std::cos(a), 13 * std::sin(a)), 10, 10);
     }
     p.setBrush(QColor(0x2c, 0x5a, 0x2a));
@@ -239,21 +193,13 @@ void cupTrevisan(QPainter &p)
 {
     const QColor red(0xa8, 0x14, 0x30), gold(0xe2, 0xa8, 0x34);
     p.setPen(ink(kBlack, 1.2));
-    QPainterPath lid;
-    lid.moveTo(-24, -30);
-    lid.cubicTo(-24, -47, 24, -47, 24, -30);
-    lid.closeSubpath();
+    const QPainterPath lid = svgPath("M -24 -30 C -24 -47 24 -47 24 -30 Z");
     p.setBrush(red);
     p.drawPath(lid);
     p.setBrush(gold);
     p.drawEllipse(QPointF(0, -44), 5, 5);
     p.drawRect(QRectF(-28, -31, 56, 6));
-    QPainterPath bowl;
-    bowl.moveTo(-25, -25);
-    bowl.cubicTo(-25, 0, -10, 8, -4, 10);
-    bowl.lineTo(4, 10);
-    bowl.cubicTo(10, 8, 25, 0, 25, -25);
-    bowl.closeSubpath();
+    const QPainterPath bowl = svgPath("M -25 -25 C -25 0 -10 8 -4 10 L 4 10 C 10 8 25 0 25 -25 Z");
     p.setBrush(red);
     p.drawPath(bowl);
     p.save();
@@ -266,14 +212,7 @@ void cupTrevisan(QPainter &p)
     p.drawRect(QRectF(-3.5, 10, 7, 25));
     p.drawEllipse(QPointF(0, 17), 7.5, 3.5);
     p.drawEllipse(QPointF(0, 28), 6, 3);
-    QPainterPath foot;
-    foot.moveTo(-4, 34);
-    foot.lineTo(4, 34);
-    foot.lineTo(25, 45);
-    foot.lineTo(25, 49);
-    foot.lineTo(-25, 49);
-    foot.lineTo(-25, 45);
-    foot.closeSubpath();
+    const QPainterPath foot = svgPath("M -4 34 L 4 34 L 25 45 L 25 49 L -25 49 L -25 45 Z");
     p.setBrush(red);
     p.drawPath(foot);
     p.drawLine(QPointF(-25, 45), QPointF(25, 45));
@@ -282,26 +221,16 @@ void cupTrevisan(QPainter &p)
 void swordTrevisan(QPainter &p)
 {
     const QColor brass(0xcc, 0x9c, 0x3a), grip(0x23, 0x44, 0x6e);
-    QPainterPath blade;
-    blade.moveTo(6, -50);
-    blade.cubicTo(11, -30, 7, 0, 5.5, 20);
-    blade.lineTo(-5.5, 20);
-    blade.cubicTo(-5, 0, -2, -28, 6, -50);
-    blade.closeSubpath();
-    p.setBrush(hgrad(-6, 8, QColor(0xe4, 0xec, 0xf2), QColor(0x6c, 0x8c, 0xaa)));
-    p.setPen(ink(kBlack, 1.2));
+    const QPainterPath blade = svgPath("M 6 -50 C 11 -30 7 0 5.5 20 L -5.5 20 C -5 0 -2 -28 6 -50 Z");
+    use(p, hgrad(-6, 8, QColor(0xe4, 0xec, 0xf2), QColor(0x6c, 0x8c, 0xaa)), ink(kBlack, 1.2));
     p.drawPath(blade);
     // S-shaped guard: black stroke under a brass one
-    QPainterPath guard;
-    guard.moveTo(-15, 15);
-    guard.cubicTo(-8, 28, 8, 16, 15, 29);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kBlack, 7.5 + 1.0 / g_scale, Qt::SolidLine, Qt::RoundCap));
+    const QPainterPath guard = svgPath("M -15 15 C -8 28 8 16 15 29");
+    use(p, Qt::NoBrush, QPen(kBlack, 7.5 + 1.0 / g_scale, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(guard);
     p.setPen(QPen(brass, 7.5 - 1.0 / g_scale, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(guard);
-    p.setBrush(grip);
-    p.setPen(ink(kBlack, 1.0));
+    use(p, grip, ink(kBlack, 1.0));
     p.drawRect(QRectF(-3.5, 25, 7, 17));
     p.setBrush(brass);
     p.drawEllipse(QPointF(0, 45), 5.5, 4.5);
@@ -310,39 +239,35 @@ void swordTrevisan(QPainter &p)
 void clubTrevisan(QPainter &p)
 {
     p.scale(1.1, 1);
-    const QColor band(0x5a, 0x34, 0x14);
-    QPainterPath body;
-    body.moveTo(-5, 49);
-    body.lineTo(5, 49);
-    body.lineTo(11.5, -34);
-    body.cubicTo(13.5, -51, -13.5, -51, -11.5, -34);
-    body.closeSubpath();
-    // cut branch stubs, square ended
+    const QColor cord(0x4c, 0x7a, 0x16), cut(0xf0, 0xd8, 0x98);
+    const QPainterPath body = svgPath("M -4.5 49 L 4.5 49 L 11.5 -34 C 13.5 -51 -13.5 -51 -11.5 -34 Z");
+    // lopped branch stubs with pale cut ends
     p.setPen(ink(kBlack, 1.0));
-    p.setBrush(QColor(0x7a, 0x94, 0x2c));
-    p.save();
-    p.translate(8, -12);
-    p.rotate(-35);
-    p.drawRect(QRectF(0, -3.5, 9, 7));
-    p.setBrush(QColor(0xe8, 0xd0, 0x90));
-    p.drawEllipse(QPointF(9, 0), 2, 3.5);
-    p.restore();
-    p.save();
-    p.translate(-6.5, 16);
-    p.rotate(215);
-    p.drawRect(QRectF(0, -3, 8, 6));
-    p.setBrush(QColor(0xe8, 0xd0, 0x90));
-    p.drawEllipse(QPointF(8, 0), 1.8, 3);
-    p.restore();
-    p.setBrush(hgrad(-12, 12, QColor(0x9c, 0xb8, 0x44), QColor(0x4c, 0x66, 0x18)));
+    const struct { double x, y, a, len; } stubs[] = {{8, -14, -35, 9}, {-6, 12, 215, 8}, {4.5, 30, -30, 6}};
+    for (const auto &st : stubs) {
+        p.save();
+        p.translate(st.x, st.y);
+        p.rotate(st.a);
+        p.setBrush(QColor(0x9a, 0x62, 0x28));
+        p.drawRect(QRectF(0, -3.2, st.len, 6.4));
+        p.setBrush(cut);
+        p.drawEllipse(QPointF(st.len, 0), 1.8, 3.2);
+        p.restore();
+    }
+    p.setBrush(hgrad(-12, 12, QColor(0xcc, 0x90, 0x4a), QColor(0x6a, 0x3c, 0x14)));
     p.drawPath(body);
     p.save();
     p.setClipPath(body);
-    for (double y : {-26.0, 0.0, 26.0})
-        p.fillRect(QRectF(-20, y - 3.5, 40, 7), band);
+    use(p, cord, QPen(kBlack, 0.8 / g_scale));
+    for (double y : {-24.0, 2.0, 28.0}) {
+        p.drawRect(QRectF(-20, y - 2.5, 40, 5));
+        p.drawRect(QRectF(-20, y + 4, 40, 2));
+    }
     p.restore();
     p.setBrush(Qt::NoBrush);
     p.drawPath(body);
+    p.setBrush(cut);
+    p.drawEllipse(QPointF(0, 48.5), 4.5, 1.6);
 }
 
 }  // namespace
@@ -398,14 +323,14 @@ void drawIndexSign(QPainter &p, Suit s, Deck d, int x, int y)
                                         "...g...", "..ggg..", ".rrrrr."};
     static const char *const swordS[8] = {"...k...", "..kbk..", "..kbk..", "..kbk..", "..kbk..",
                                           "kBBBBBk", "...B...", "..ggg.."};
-    static const char *const clubS[8] = {".....gg", "....wwg", "...wwd.", "..gwd..", "..wwd..",
-                                         ".wwdg..", "wwd....", "wd....."};
+    static const char *const clubS[8] = {".....gg", "...wwwg", "..wwwwd", "..wwwd.", ".gwwd..",
+                                         ".wwd...", "wwd....", "wd....."};
     static const char *const coinT[8] = {".......", "..kkk..", ".kyyyk.", "kyryryk", "kyyyyyk",
                                          "kyryryk", ".kyyyk.", "..kkk.."};
     static const char *const cupT[8] = {"...g...", "..rrr..", ".ggggg.", ".rrrrr.", "..rrr..",
                                         "...g...", "...g...", ".rrrrr."};
-    static const char *const swordT[8] = {"....k..", "....bk.", "...bk..", "...bk..", ".ggggg.",
-                                          "...k...", "...k...", "..ggg.."};
+    static const char *const swordT[8] = {"....k..", "...bk..", "...bk..", "..bbk..", "..bk...",
+                                          "ggggggg", "...B...", "..ggg.."};
     static const char *const clubT[8] = {"..www..", ".wwwww.", ".ddddd.", "..www..", "..ddd..",
                                          "..www..", "..ddd..", "...w..."};
     const bool st = d == Deck::Standard;
@@ -429,9 +354,8 @@ void drawIndexSign(QPainter &p, Suit s, Deck d, int x, int y)
         break;
     case Suit::Clubs:
         art = st ? clubS : clubT;
-        pal = {{'g', QColor(0x38, 0xa0, 0x2a)},
-               {'w', st ? QColor(0x9a, 0x64, 0x2c) : QColor(0x6e, 0x92, 0x22)},
-               {'d', st ? QColor(0x4a, 0x2a, 0x0e) : QColor(0x5a, 0x34, 0x14)}};
+        pal = {{'g', QColor(0x38, 0xa0, 0x2a)}, {'w', QColor(0x9a, 0x64, 0x2c)},
+               {'d', st ? QColor(0x4a, 0x2a, 0x0e) : QColor(0x4c, 0x7a, 0x16)}};
         break;
     }
     drawPixelArt(p, art, 8, x, y, pal);
