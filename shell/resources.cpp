@@ -111,9 +111,10 @@ BRIVANO_PICTURE(cartatrevi39, 258)
 BRIVANO_PICTURE(cartatrevi40, 259)
 
 fw::SoundPtr sndcarta() {
-  static fw::SoundPtr snd;
-  if (!snd) snd = fw::GetSound(168);
-  return snd;
+  // Never destroyed: a sound must not outlive the application object's event loop in a destructor.
+  static auto* snd = new fw::SoundPtr;
+  if (!*snd) *snd = fw::GetSound(168);
+  return *snd;
 }
 
 fw::PicturePtr standardFace(int card) {

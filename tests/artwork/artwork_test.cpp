@@ -50,7 +50,9 @@ TEST(Artwork, NumbersOutsideTheSetAreAbsentAndTheSoundIsItsOwn) {
   EXPECT_EQ(fw::GetPicture(167), nullptr);
   EXPECT_EQ(fw::GetPicture(261), nullptr);
   for (int n = 168; n <= 260; ++n) {
-    if (n != 218) EXPECT_NE(fw::GetPicture(n), nullptr) << n;
+    if (n != 218) {
+      EXPECT_NE(fw::GetPicture(n), nullptr) << n;
+    }
   }
   EXPECT_NE(sndcarta(), nullptr);
   EXPECT_EQ(sndcarta(), sndcarta());
