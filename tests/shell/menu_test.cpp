@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "engine/globali.h"
+#include "framework/application.h"
+#include "shell/menubar1.h"
+
+namespace {
+
+class MenuTest : public ::testing::Test {
+ protected:
+  MenuTest() { app.setMenuBar(&bar); }
+  fw::Application app;
+  MenuBar1 bar;
+};
+
+TEST_F(MenuTest, TwelveItemsInOrderWithShortcutsAndBothLanguages) {
+  struct Row {
+    std::string name, initial, english, italian, shortcut;
+    bool checkable;
+  } rows[] = {
+      {"FileMenu", "&File", "File", "Archivio", "", false},
+      {"FileNewgame", "New game", "New game", "Nuova partita", "Ctrl+N", false},
+      {"UntitledMenu2", "-", "-", "-", "", false},
+      {"FileCustompicture", "Custom PICT..", "Player picture..", "Foto giocatore..", "Ctrl+T", false},
+      {"FileRules", "Rules", "How to play..", "Come si gioca..", "Ctrl+R", false},
+      {"FileForceredraw", "Force redraw", "Redraw cards", "Ridisegna carte", "Ctrl+B", false},
+      {"UntitledMenu1", "-", "-", "-", "", false},
+      {"FileMuteSound", "Mute Sound", "Mute Sound", "Mute Sound", "Ctrl+M", true},
+      {"FileMuteSpeech", "Mute Speech", "Mute Speech", "Mute Speech", "Ctrl+I", true},
+      {"UntitledMenu0", "-", "-", "-", "", false},
+      {"FileQuit", "Quit", "Quit", "Esci", "Ctrl+Q", false},
+      {"AppleInfo", "Brivano Info", "Brivano Info", "Brivano Info", "", false},
+  };
+  auto items = bar.items();
+  ASSERT_EQ(items.size(), std::size(rows));
+  QList<QAction*> fileMenu;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    EXPECT_EQ(items[i]->name(), rows[i].name);
+    EXPECT_EQ(items[i]->text(), rows[i].initial);
+    EXPECT_EQ(items[i]->shortcut(), rows[i].shortcut) << rows[i].name;
+    EXPECT_EQ(items[i]->separator(), rows[i].initial == "-") << rows[i].name;
+    EXPECT_EQ(items[i]->action()->isCheckable(), rows[i].checkable) << rows[i].name;
+    EXPECT_TRUE(items[i]->enabled() && !items[i]->checked()) << rows[i].name;
+    if (i > 0) fileMenu.push_back(items[i]->action());
+  }
+  EXPECT_EQ(bar.item("FileMenu").action()->menu()->actions(), fileMenu);
+  for (bool italian : {true, false, true}) {
+    italian ? Globali::local_ita() : Globali::local_usa();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      EXPECT_EQ(items[i]->text(), italian ? rows[i].italian : rows[i].english);
+    }
+  }
+}
+
+TEST_F(MenuTest, EachCommandReachesItsHandlerAndAMuteMarkFlipsOncePerChoice) {
+  std::vector<std::string> heard;
+  for (const char* name : {"FileNewgame", "FileCustompicture", "FileRules", "FileForceredraw", "FileMuteSound",
+                           "FileMuteSpeech", "FileQuit", "AppleInfo"}) {
+    fw::MenuItem& item = bar.item(name);
+    app.addMenuHandler(name, [&heard, &item] {
+      heard.push_back(item.name());
+      if (item.action()->isCheckable()) item.setChecked(!item.checked());  // as the mute commands do
+      return true;
+    });
+    for (bool marked : {true, false}) {
+      heard.clear();
+      item.action()->trigger();
+      EXPECT_EQ(heard, std::vector<std::string>{name});
+      EXPECT_EQ(item.checked(), marked && item.action()->isCheckable()) << name;
+    }
+  }
+}
+
+TEST(MenuTexts, WithoutAnApplicationOrItsMenuBarNothingChanges) {
+  ASSERT_EQ(fw::Application::current(), nullptr);
+  MenuBar1 bar;
+  Globali::local_ita();
+  fw::Application app;
+  Globali::local_ita();
+  EXPECT_EQ(bar.item("FileMenu").text(), "&File");
+}
+
+}  // namespace
