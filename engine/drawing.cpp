@@ -1,12 +1,125 @@
 // Drawing the game state into the table window.
+#include <algorithm>
+
 #include "engine/globali.h"
+#include "framework/color.h"
+#include "shell/resources.h"
+#include "table/window1.h"
 
 namespace Globali {
 
-void mazzodisegna(int) {}
-void spalmacarte() {}
-void ridisegna() {}
-void scopedisegna(int) {}
-void aggiornagiocatori(int) {}
+namespace {
+
+// Card pictures are 100 wide; the Trevisan ones 18 narrower.
+constexpr int cardHeight = 165;
+constexpr int trevisanShift = 18;
+
+// The pile edges share hue and saturation and differ only in brightness.
+fw::Color edgeColor(double value) { return fw::HSV(0.25, 0.15, value); }
+
+}  // namespace
+
+void mazzodisegna(int k) {
+  fw::Control& canvas = window1::instance().control("canvmazzo", k);
+  canvas.refresh(true);
+  int depth = 40 - contatore(k);
+  if (depth < 1) return;
+  int shift = pref_trevi ? trevisanShift : 0;
+  fw::Graphics& g = canvas.graphics();
+  int edge = 0, top = 0;
+  // Deepest card first: each card one pixel further right, and one higher every second card.
+  for (int i = 1; i <= depth; ++i) {
+    int x = 139 - i - shift;
+    int y = i / 2;
+    g.ForeColor = edgeColor(edge == 0 ? 0.55 : 0.35);
+    edge = 1 - edge;
+    g.DrawLine(x, y, x, y + cardHeight);
+    g.ForeColor = edgeColor(top < 2 ? 0.8 : 0.5);
+    g.DrawLine(40 - i, y, x, y);
+    top = (top + 1) % 4;
+  }
+  g.DrawPicture(pref_trevi ? aaat() : aaa(), 40 - depth, (depth + 1) / 2);
+}
+
+void spalmacarte() {
+  window1& w = window1::instance();
+  int n = tavacartequante;
+  // Up to four cards lie apart; more overlap so that the row ends before the deck.
+  int step = n >= 2 ? std::min(110, 376 / (n - 1)) : 0;
+  for (int i = 1; i <= 40; ++i) {
+    w.control("canvtav", i).setLeft(-200);
+    w.control("seleztav", i).setLeft(-200);
+  }
+  for (int i = 1; i <= n; ++i) {
+    int left = 146 + (i - 1) * step;
+    w.control("canvtav", i).setLeft(left);
+    w.control("seleztav", i).setLeft(left);
+  }
+  // Right to left: each card is drawn over its right neighbour, and the drawn canvas comes to the
+  // front, so the first card shows whole and every card takes the clicks where it is seen.
+  for (int i = n; i >= 1; --i) {
+    fw::Control& place = w.control("canvtav", i);
+    place.refresh(true);  // a place that held another card shows only the new one
+    place.graphics().DrawPicture(immagine(tavcarta(i)), 0, 0);
+  }
+  w.control("helptesto").setText("");
+  w.control("Canvas1").setVisible(false);
+  w.control("Canvas2").setVisible(false);
+  w.control("Canvas3").setVisible(false);
+  maccarta(4) = 0;
+  placarta(4) = 0;
+  w.control("canvgiomactir").refresh(true);
+  if (suono) suono->Play();
+}
+
+void ridisegna() {
+  // A redraw that causes another redraw would never end.
+  static bool drawing = false;
+  if (drawing) return;
+  drawing = true;
+  window1& w = window1::instance();
+  for (int i = tavacartequante; i >= 1; --i) {
+    w.control("canvtav", i).graphics().DrawPicture(immagine(tavcarta(i)), 0, 0);
+  }
+  int shown = pref_cs ? 1 : 0;  // a covered computer card is drawn as picture 0, the back
+  for (int slot = 1; slot <= 3; ++slot) {
+    // Negated slots belong to a hand whose card is in play: they are not drawn.
+    if (placarta(slot) > 0) w.control("canvgio", slot).graphics().DrawPicture(immagine(placarta(slot)), 0, 0);
+    if (maccarta(slot) > 0) {
+      w.control("canvmac", slot).graphics().DrawPicture(immagine(maccarta(slot) * shown), 0, 0);
+    }
+  }
+  drawing = false;
+}
+
+void scopedisegna(int p) {
+  int sweep = 6 - p;  // statocarta of this side's scopa cards
+  int count = 0;
+  for (int card = 1; card <= 40; ++card) {
+    if (uscita(card) == sweep) ++count;
+  }
+  if (count == 0) return;
+  fw::Control& canvas = window1::instance().control("canvscope", p);
+  canvas.refresh(true);
+  // The lowest card lies on the right; each next one further left, over the one before.
+  int step = count > 1 ? 100 / (count - 1) : 0;
+  int x = count > 1 ? 100 + step : 0;
+  for (int card = 1; card <= 40; ++card) {
+    if (uscita(card) != sweep) continue;
+    x -= step;
+    canvas.graphics().DrawPicture(immagine(card), x, 0);
+  }
+}
+
+void aggiornagiocatori(int p) {
+  int taken = 5 - p;  // plain taken cards only: the scopa cards have their own row
+  int count = 0;
+  for (int card = 1; card <= 40; ++card) {
+    if (uscita(card) == taken) ++count;
+  }
+  contatore(p) = 40 - count;
+  mazzodisegna(p);
+  scopedisegna(p);
+}
 
 }  // namespace Globali
