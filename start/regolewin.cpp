@@ -1,7 +1,11 @@
 #include "start/regolewin.h"
 
-regolewin::regolewin() {}
+#include "start/rulestexts.h"
 
-fw::WindowSpec regolewin::spec() const { return {.title = "regolewin", .width = 100, .height = 100, .modal = true}; }
+regolewin::regolewin() { handle("PushButton1_Action", &regolewin::PushButton1_Action); }
 
-std::vector<fw::ControlRow> regolewin::layout() const { return {}; }
+fw::WindowSpec regolewin::spec() const { return rulesSpec("Come si gioca"); }
+
+std::vector<fw::ControlRow> regolewin::layout() const { return rulesLayout(rulesTextItalian()); }
+
+void regolewin::PushButton1_Action() { Close(); }

@@ -1,3 +1,4 @@
+// How to play, in Italian.
 #pragma once
 
 #include "framework/window.h"
@@ -5,6 +6,8 @@
 class regolewin : public fw::WindowOf<regolewin> {
  public:
   regolewin();
+
+  void PushButton1_Action();
 
  protected:
   fw::WindowSpec spec() const override;

@@ -1,7 +1,11 @@
 #include "start/ruleswin.h"
 
-ruleswin::ruleswin() {}
+#include "start/rulestexts.h"
 
-fw::WindowSpec ruleswin::spec() const { return {.title = "ruleswin", .width = 100, .height = 100, .modal = true}; }
+ruleswin::ruleswin() { handle("PushButton1_Action", &ruleswin::PushButton1_Action); }
 
-std::vector<fw::ControlRow> ruleswin::layout() const { return {}; }
+fw::WindowSpec ruleswin::spec() const { return rulesSpec("How to play"); }
+
+std::vector<fw::ControlRow> ruleswin::layout() const { return rulesLayout(rulesTextEnglish()); }
+
+void ruleswin::PushButton1_Action() { Close(); }

@@ -1,3 +1,4 @@
+// How to play, in English.
 #pragma once
 
 #include "framework/window.h"
@@ -5,6 +6,8 @@
 class ruleswin : public fw::WindowOf<ruleswin> {
  public:
   ruleswin();
+
+  void PushButton1_Action();
 
  protected:
   fw::WindowSpec spec() const override;
