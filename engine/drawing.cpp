@@ -2,44 +2,13 @@
 #include <algorithm>
 
 #include "engine/globali.h"
-#include "framework/color.h"
+#include "engine/pile.h"
 #include "shell/resources.h"
 #include "table/window1.h"
 
 namespace Globali {
 
-namespace {
-
-// Card pictures are 100 wide; the Trevisan ones 18 narrower.
-constexpr int cardHeight = 165;
-constexpr int trevisanShift = 18;
-
-// The pile edges share hue and saturation and differ only in brightness.
-fw::Color edgeColor(double value) { return fw::HSV(0.25, 0.15, value); }
-
-}  // namespace
-
-void mazzodisegna(int k) {
-  fw::Control& canvas = window1::instance().control("canvmazzo", k);
-  canvas.refresh(true);
-  int depth = 40 - contatore(k);
-  if (depth < 1) return;
-  int shift = pref_trevi ? trevisanShift : 0;
-  fw::Graphics& g = canvas.graphics();
-  int edge = 0, top = 0;
-  // Deepest card first: each card one pixel further right, and one higher every second card.
-  for (int i = 1; i <= depth; ++i) {
-    int x = 139 - i - shift;
-    int y = i / 2;
-    g.ForeColor = edgeColor(edge == 0 ? 0.55 : 0.35);
-    edge = 1 - edge;
-    g.DrawLine(x, y, x, y + cardHeight);
-    g.ForeColor = edgeColor(top < 2 ? 0.8 : 0.5);
-    g.DrawLine(40 - i, y, x, y);
-    top = (top + 1) % 4;
-  }
-  g.DrawPicture(pref_trevi ? aaat() : aaa(), 40 - depth, (depth + 1) / 2);
-}
+void mazzodisegna(int k) { drawPile(window1::instance().control("canvmazzo", k), 40 - contatore(k)); }
 
 void spalmacarte() {
   window1& w = window1::instance();

@@ -3,7 +3,7 @@
 #include "engine/globali.h"
 #include "framework/color.h"
 #include "framework/values.h"
-#include "scoring/pile.h"
+#include "engine/pile.h"
 #include "scoring/scoring.h"
 #include "shell/resources.h"
 #include "table/window1.h"
@@ -152,7 +152,7 @@ void winscoring::discarte(int row, int lato) {
   for (const auto& place : places) canvas.graphics().DrawPicture(Globali::immagine(place.card), place.x, 0);
 }
 
-void winscoring::dismazzo(int count, int lato) { scoring::drawPile(control("canvmazzo", lato), count); }
+void winscoring::dismazzo(int count, int lato) { Globali::drawPile(control("canvmazzo", lato), count); }
 
 void winscoring::prendibott_Action() {
   if (calcola == 0) {

@@ -7,7 +7,7 @@
 
 #include "engine/globali.h"
 #include "framework/values.h"
-#include "scoring/pile.h"
+#include "engine/pile.h"
 #include "scoring/winscoring.h"
 #include "shell/resources.h"
 #include "table/window1.h"
@@ -302,8 +302,8 @@ TEST_P(PileDrawing, DrawsEdgesAndBackAtTheDepth) {
   auto [depth, trevisan] = GetParam();
   Globali::pref_trevi = trevisan;
   fw::Control& canvas = open().control("canvmazzo", 1);
-  scoring::drawPile(canvas, 40);  // something to erase first
-  scoring::drawPile(canvas, depth);
+  Globali::drawPile(canvas, 40);  // something to erase first
+  Globali::drawPile(canvas, depth);
   const QImage& image = canvas.canvasImage();
   if (depth == 0) {
     EXPECT_TRUE(blank(image));

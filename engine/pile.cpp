@@ -1,15 +1,15 @@
-#include "scoring/pile.h"
+#include "engine/pile.h"
 
 #include "engine/globali.h"
 #include "framework/color.h"
 #include "shell/resources.h"
 
-namespace scoring {
+namespace Globali {
 
 void drawPile(fw::Control& canvas, int depth) {
   canvas.refresh(true);
   if (depth < 1) return;
-  const bool trevisan = Globali::pref_trevi;
+  const bool trevisan = pref_trevi;
   const int narrower = trevisan ? 18 : 0;  // Trevisan cards are 82 wide instead of 100
   auto pen = [](double value) { return fw::HSV(0.25, 0.15, value); };
   fw::Graphics& g = canvas.graphics();
@@ -27,4 +27,4 @@ void drawPile(fw::Control& canvas, int depth) {
   g.DrawPicture(trevisan ? aaat() : aaa(), 40 - depth, (depth + 1) / 2);
 }
 
-}  // namespace scoring
+}  // namespace Globali
