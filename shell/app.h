@@ -8,11 +8,15 @@
 
 class App : public fw::Application {
  public:
+  // Made with its menu bar, whose File menu is built here with its English texts.
   App();
   ~App() override;
 
   // The live application object.
   static App& instance();
+
+  // Binds the eight File-menu items, by name, to the commands below.
+  void addMenuHandlers();
 
   void Event_EnableMenuItems() override;
   void Event_Open() override;
