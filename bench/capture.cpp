@@ -13,91 +13,9 @@
 #include <vector>
 
 #include "engine/globali.h"
+#include "tests/capture/reference_search.h"
 
 namespace {
-
-// The long way, as the game's rules state the search.
-void referenceSearch(int value) {
-  using namespace Globali;
-  for (int i = 1; i <= 40; ++i) puoscelta(i) = 0;
-  if (value == pref_apt) {
-    int weight = 0;
-    for (int i = 1; i <= tavacartequante; ++i) weight += impo(tavcarta(i));
-    puoscegliere = tipopresa::presaasso;
-    sceltavale = -1000 + weight;
-    return;
-  }
-  int equal = 0;
-  for (int i = 1; i <= tavacartequante; ++i) {
-    if (valorecarta(tavcarta(i)) == value) {
-      puoscelta(i) = 1;
-      sceltavale = impo(tavcarta(i));
-      ++equal;
-    }
-  }
-  if (equal > 0) {
-    puoscegliere = equal == 1 ? tipopresa::presauguale : tipopresa::presauguali;
-    return;
-  }
-  puoscegliere = tipopresa::presanulla;
-  sceltavale = 0;
-  std::array<int, 6> p{};
-  auto at = [&](int j) { return p[static_cast<std::size_t>(j)]; };
-  auto taken = [&](int depth, int q) {
-    for (int j = 1; j < depth; ++j) {
-      if (at(j) == q) return true;
-    }
-    return false;
-  };
-  auto test = [&](int k) {
-    int sum = 0, weight = 0;
-    for (int j = 1; j <= k; ++j) {
-      sum += valorecarta(tavcarta(at(j)));
-      weight += impo(tavcarta(at(j)));
-    }
-    if (sum != value) return;
-    if (toccaa == lato::latopla) {
-      for (int j = 1; j <= k; ++j) puoscelta(at(j)) = k;
-      puoscegliere = tipopresa::presadascegliere;
-    } else if (sceltavale < weight) {
-      for (int i = 1; i <= 40; ++i) puoscelta(i) = 0;
-      for (int j = 1; j <= k; ++j) puoscelta(at(j)) = k;
-      sceltavale = weight;
-      puoscegliere = tipopresa::presacombinazione;
-    }
-  };
-  const int n = tavacartequante;
-  for (p[1] = 1; p[1] <= n; ++p[1]) {
-    for (p[2] = 1; p[2] <= n; ++p[2]) {
-      if (taken(2, p[2])) continue;
-      test(2);
-      for (p[3] = 1; p[3] <= n; ++p[3]) {
-        if (taken(3, p[3])) continue;
-        test(3);
-        for (p[4] = 1; p[4] <= n; ++p[4]) {
-          if (taken(4, p[4])) continue;
-          test(4);
-          for (p[5] = 1; p[5] <= n; ++p[5]) {
-            if (taken(5, p[5])) continue;
-            test(5);
-          }
-        }
-      }
-    }
-  }
-  if (puoscegliere == tipopresa::presadascegliere) {
-    int whole = 0, marked = 0;
-    for (int i = 1; i <= n; ++i) whole += valorecarta(tavcarta(i));
-    for (int i = 1; i <= 40; ++i) {
-      if (puoscelta(i) > 1) marked += valorecarta(tavcarta(i));
-    }
-    if (whole == value) {
-      puoscegliere = tipopresa::presatutto;
-    } else if (marked == value) {
-      puoscegliere = tipopresa::presacombinazione;
-    }
-  }
-}
 
 struct Deal {
   std::vector<int> table;
@@ -183,7 +101,7 @@ void sizes(benchmark::internal::Benchmark* b) {
 }
 
 BENCHMARK(choiceSearches<fastSearch>)->Name("choice/game")->Apply(sizes);
-BENCHMARK(choiceSearches<referenceSearch>)->Name("choice/reference")->Apply(sizes);
+BENCHMARK(choiceSearches<reference::cercapresapre>)->Name("choice/reference")->Apply(sizes);
 
 // Both searches must give the same verdict on every deal timed, on both sides.
 bool searchesAgree() {
@@ -197,7 +115,7 @@ bool searchesAgree() {
             Globali::toccaa = side;
             lay(deal);
             const int value = Globali::valorecarta(card);
-            referenceSearch(value);
+            reference::cercapresapre(value);
             std::array<int, 42> expected{};
             for (int i = 0; i <= 40; ++i) expected[static_cast<std::size_t>(i)] = Globali::puoscelta(i);
             expected[41] = Globali::puoscegliere * 100000 + Globali::sceltavale;
