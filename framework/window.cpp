@@ -401,36 +401,36 @@ void Window::handle(const std::string& handlerName, Handler handler) { handlers_
 
 void Window::build() {
   building_ = true;
-  spec_ = spec();
-  auto* frame = new FrameWidget(*this, spec_.closeBox);
+  properties_ = properties();
+  auto* frame = new FrameWidget(*this, properties_.closeBox);
   frame_ = frame;
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  if (spec_.closeBox) flags |= Qt::WindowCloseButtonHint;
-  if (spec_.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
-  if (spec_.maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
+  if (properties_.closeBox) flags |= Qt::WindowCloseButtonHint;
+  if (properties_.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
+  if (properties_.maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
   frame->setWindowFlags(flags);
-  if (spec_.modal) frame->setWindowModality(Qt::ApplicationModal);
-  frame->setWindowTitle(QString::fromStdString(spec_.title));
+  if (properties_.modal) frame->setWindowModality(Qt::ApplicationModal);
+  frame->setWindowTitle(QString::fromStdString(properties_.title));
 
   auto* box = new QVBoxLayout(frame);
   box->setContentsMargins(0, 0, 0, 0);
   box->setSpacing(0);
-  if (spec_.menuBar) {
+  if (properties_.menuBar) {
     if (MenuBar* bar = Application::current() ? Application::current()->menuBar() : nullptr) {
       box->setMenuBar(bar->createBarFor(frame));
     }
   }
   auto* content = new ContentWidget(frame);
   content_ = content;
-  if (spec_.backdrop) backdrop_ = spec_.backdrop();
-  content->setBack(spec_.backColor ? std::optional<QColor>(spec_.backColor->toQColor()) : std::nullopt, backdrop_);
+  if (properties_.backdrop) backdrop_ = properties_.backdrop();
+  content->setBack(properties_.backColor ? std::optional<QColor>(properties_.backColor->toQColor()) : std::nullopt, backdrop_);
   box->addWidget(content);
-  if (spec_.resizable) {
-    content->setMinimumSize(spec_.minWidth, spec_.minHeight);
-    content->resize(spec_.width, spec_.height);
-    frame->resize(spec_.width, spec_.height + (box->menuBar() ? box->menuBar()->sizeHint().height() : 0));
+  if (properties_.resizable) {
+    content->setMinimumSize(properties_.minWidth, properties_.minHeight);
+    content->resize(properties_.width, properties_.height);
+    frame->resize(properties_.width, properties_.height + (box->menuBar() ? box->menuBar()->sizeHint().height() : 0));
   } else {
-    content->setFixedSize(spec_.width, spec_.height);
+    content->setFixedSize(properties_.width, properties_.height);
     box->setSizeConstraint(QLayout::SetFixedSize);
   }
   registry().push_back(this);
@@ -442,7 +442,7 @@ void Window::build() {
     for (const std::string& event : row.events) {
       std::string handlerName = row.name + "_" + event;
       auto it = handlers_.find(handlerName);
-      if (it == handlers_.end()) fatal("window " + spec_.title + " has no handler " + handlerName);
+      if (it == handlers_.end()) fatal("window " + properties_.title + " has no handler " + handlerName);
       control->bind(event, it->second);
     }
     if (row.isDefault) {
@@ -467,7 +467,7 @@ void Window::build() {
   for (std::size_t i = 0; i < controls_.size() && !closed_; ++i) controls_[i]->fire("Open");
   if (!closed_) Event_Open();
   building_ = false;
-  if (!closed_ && spec_.visible) Show();
+  if (!closed_ && properties_.visible) Show();
 }
 
 void Window::Show() {
@@ -509,7 +509,7 @@ void Window::setTitle(const std::string& title) {
 void Window::setBackdrop(const PicturePtr& picture) {
   backdrop_ = picture;
   static_cast<ContentWidget*>(content_)->setBack(
-      spec_.backColor ? std::optional<QColor>(spec_.backColor->toQColor()) : std::nullopt, backdrop_);
+      properties_.backColor ? std::optional<QColor>(properties_.backColor->toQColor()) : std::nullopt, backdrop_);
 }
 
 Control* Window::findControl(std::string_view name, int index) const {
@@ -522,7 +522,7 @@ Control* Window::findControl(std::string_view name, int index) const {
 Control& Window::control(std::string_view name, int index) {
   Control* control = findControl(name, index);
   if (!control) {
-    fatal("window " + spec_.title + " has no control " + std::string(name) +
+    fatal("window " + properties_.title + " has no control " + std::string(name) +
           (index >= 0 ? "(" + std::to_string(index) + ")" : std::string()));
   }
   return *control;

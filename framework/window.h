@@ -129,7 +129,7 @@ class Control : public QObject {
   std::map<std::string, std::function<void(Control&)>> handlers_;
 };
 
-struct WindowSpec {
+struct WindowProperties {
   std::string title{};
   int width = 0, height = 0;
   bool modal = false;      // the framework's "movable modal" frame
@@ -170,7 +170,7 @@ class Window : public QObject {
 
  protected:
   Window();
-  virtual WindowSpec spec() const = 0;
+  virtual WindowProperties properties() const = 0;
   virtual std::vector<ControlRow> layout() const = 0;
   virtual void Event_Open() {}
   virtual void Event_Close() {}
@@ -185,7 +185,7 @@ class Window : public QObject {
     handle(handlerName, [this, method](Control& c) { (static_cast<W*>(this)->*method)(c.index()); });
   }
 
-  // Builds the window from spec() and layout(), runs the Open events and shows it.
+  // Builds the window from properties() and layout(), runs the Open events and shows it.
   void build();
   // Drops the static reference to this instance.
   virtual void forget() = 0;
@@ -195,7 +195,7 @@ class Window : public QObject {
   QWidget* content_ = nullptr;
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::string, Handler> handlers_;
-  WindowSpec spec_;
+  WindowProperties properties_;
   PicturePtr backdrop_;
   bool closed_ = false;
   bool building_ = false;

@@ -53,7 +53,7 @@ winscoring::winscoring() {
   handle("EditField2_Open", &winscoring::EditField2_Open);
 }
 
-fw::WindowSpec winscoring::spec() const {
+fw::WindowProperties winscoring::properties() const {
   return {.title = "Scoring", .width = 780, .height = 555, .modal = true, .resizable = true,
           .maximizeBox = true, .backColor = fw::hex(0xA3CC8E), .backdrop = fondoscor};
 }

@@ -23,7 +23,7 @@ class winscoring : public fw::WindowOf<winscoring> {
   int calcola = 0;
 
  protected:
-  fw::WindowSpec spec() const override;
+  fw::WindowProperties properties() const override;
   std::vector<fw::ControlRow> layout() const override;
   void Event_Open() override;
 

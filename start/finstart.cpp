@@ -83,7 +83,7 @@ finstart::finstart() {
   handle("CheckBox4_Action", &finstart::CheckBox4_Action);
 }
 
-fw::WindowSpec finstart::spec() const {
+fw::WindowProperties finstart::properties() const {
   return {.title = "Brivano", .width = 400, .height = 420, .modal = true, .maximizeBox = false,
           .backColor = fw::hex(0xE6E6E6)};
 }

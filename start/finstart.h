@@ -24,7 +24,7 @@ class finstart : public fw::WindowOf<finstart> {
   void aggiornabottonistart();
 
  protected:
-  fw::WindowSpec spec() const override;
+  fw::WindowProperties properties() const override;
   std::vector<fw::ControlRow> layout() const override;
   void Event_Open() override;
   void Event_Close() override;

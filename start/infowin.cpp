@@ -13,7 +13,7 @@ infowin::infowin() {
   handle("PushButton1_Action", &infowin::PushButton1_Action);
 }
 
-fw::WindowSpec infowin::spec() const {
+fw::WindowProperties infowin::properties() const {
   // No close box: only OK (or Return) closes it.
   return {.title = "Brivano Info", .width = 250, .height = 210, .modal = true, .closeBox = false};
 }

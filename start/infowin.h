@@ -21,6 +21,6 @@ class infowin : public fw::WindowOf<infowin> {
   static constexpr const char* mailAddress = "mailto:brivano@example.org";
 
  protected:
-  fw::WindowSpec spec() const override;
+  fw::WindowProperties properties() const override;
   std::vector<fw::ControlRow> layout() const override;
 };

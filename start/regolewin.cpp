@@ -4,7 +4,7 @@
 
 regolewin::regolewin() { handle("PushButton1_Action", &regolewin::PushButton1_Action); }
 
-fw::WindowSpec regolewin::spec() const { return rulesSpec("Come si gioca"); }
+fw::WindowProperties regolewin::properties() const { return rulesProperties("Come si gioca"); }
 
 std::vector<fw::ControlRow> regolewin::layout() const { return rulesLayout(rulesTextItalian()); }
 

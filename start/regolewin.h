@@ -10,6 +10,6 @@ class regolewin : public fw::WindowOf<regolewin> {
   void PushButton1_Action();
 
  protected:
-  fw::WindowSpec spec() const override;
+  fw::WindowProperties properties() const override;
   std::vector<fw::ControlRow> layout() const override;
 };

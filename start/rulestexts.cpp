@@ -185,7 +185,7 @@ std::vector<fw::ControlRow> rulesLayout(const std::string& text) {
   };
 }
 
-fw::WindowSpec rulesSpec(const std::string& title) {
+fw::WindowProperties rulesProperties(const std::string& title) {
   // Modal like the start window, so it can be used while that one is open; shown by the caller.
   return {.title = title, .width = 480, .height = 480, .modal = true, .visible = false};
 }

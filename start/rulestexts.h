@@ -12,4 +12,4 @@ const std::string& rulesTextItalian();
 
 // One read-only text field and an OK button, the same for both languages.
 std::vector<fw::ControlRow> rulesLayout(const std::string& text);
-fw::WindowSpec rulesSpec(const std::string& title);
+fw::WindowProperties rulesProperties(const std::string& title);

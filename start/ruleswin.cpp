@@ -4,7 +4,7 @@
 
 ruleswin::ruleswin() { handle("PushButton1_Action", &ruleswin::PushButton1_Action); }
 
-fw::WindowSpec ruleswin::spec() const { return rulesSpec("How to play"); }
+fw::WindowProperties ruleswin::properties() const { return rulesProperties("How to play"); }
 
 std::vector<fw::ControlRow> ruleswin::layout() const { return rulesLayout(rulesTextEnglish()); }
 

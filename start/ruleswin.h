@@ -10,6 +10,6 @@ class ruleswin : public fw::WindowOf<ruleswin> {
   void PushButton1_Action();
 
  protected:
-  fw::WindowSpec spec() const override;
+  fw::WindowProperties properties() const override;
   std::vector<fw::ControlRow> layout() const override;
 };

@@ -19,7 +19,7 @@ window1::window1() {
   handle("EditField2_LostFocus", &window1::EditField2_LostFocus);
 }
 
-fw::WindowSpec window1::spec() const {
+fw::WindowProperties window1::properties() const {
   return {.title = "Brivano",
           .width = 780,
           .height = 555,

@@ -27,7 +27,7 @@ class window1 : public fw::WindowOf<window1> {
   void EditField2_LostFocus();
 
  protected:
-  fw::WindowSpec spec() const override;
+  fw::WindowProperties properties() const override;
   std::vector<fw::ControlRow> layout() const override;
   void Event_Open() override;
 };

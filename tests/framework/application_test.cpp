@@ -16,7 +16,7 @@ template <int N>
 class plainwin : public fw::WindowOf<plainwin<N>> {
  public:
  protected:
-  fw::WindowSpec spec() const override { return {.title = "W" + std::to_string(N), .width = 100, .height = 80}; }
+  fw::WindowProperties properties() const override { return {.title = "W" + std::to_string(N), .width = 100, .height = 80}; }
   std::vector<fw::ControlRow> layout() const override { return {}; }
   void Event_Close() override { journal.push_back("close W" + std::to_string(N)); }
 };

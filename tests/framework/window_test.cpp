@@ -50,7 +50,7 @@ class testwin : public fw::WindowOf<testwin> {
   }
 
  protected:
-  fw::WindowSpec spec() const override { return {.title = "Test", .width = 300, .height = 200}; }
+  fw::WindowProperties properties() const override { return {.title = "Test", .width = 300, .height = 200}; }
   std::vector<fw::ControlRow> layout() const override {
     std::vector<fw::ControlRow> rows;
     rows.push_back({.name = "label", .kind = fw::Kind::StaticText, .left = 5, .top = 5, .width = 100,
