@@ -11,6 +11,18 @@ namespace {
 Application* currentApp = nullptr;
 }
 
+struct Runtime::Impl {
+  Impl(int& argc, char** argv) : app(argc, argv) {}
+  QApplication app;
+};
+
+Runtime::Runtime(int& argc, char** argv, const std::string& applicationName)
+    : impl_(std::make_unique<Impl>(argc, argv)) {
+  QApplication::setApplicationName(QString::fromStdString(applicationName));
+}
+
+Runtime::~Runtime() = default;
+
 Application::Application() {
   currentApp = this;
   // The game closes one window just before it opens the next; it decides itself when none is left.

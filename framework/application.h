@@ -10,6 +10,19 @@ namespace fw {
 
 class MenuBar;
 
+// The GUI runtime of the process: made first in main, gone last.
+class Runtime {
+ public:
+  Runtime(int& argc, char** argv, const std::string& applicationName);
+  ~Runtime();
+  Runtime(const Runtime&) = delete;
+  Runtime& operator=(const Runtime&) = delete;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
 class Application {
  public:
   Application();

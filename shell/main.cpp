@@ -1,11 +1,9 @@
-#include <QApplication>
-
 #include "engine/globali.h"
+#include "framework/application.h"
 #include "shell/app.h"
 
 int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  QApplication::setApplicationName("brivano");
+  fw::Runtime runtime(argc, argv, "brivano");
   Globali::resetState();
   int code = 0;
   {
@@ -13,7 +11,7 @@ int main(int argc, char** argv) {
     app.addMenuHandlers();
     code = app.run();
   }
-  // The game's globals let go of their pictures and sound while Qt is still there.
+  // The game's globals let go of their pictures and sound while the runtime is still there.
   Globali::resetState();
   return code;
 }
