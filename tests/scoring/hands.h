@@ -119,16 +119,13 @@ inline std::vector<HandCase> all() {
   const std::string won = "FINAL WINNER";
   const auto a = computerWinsHand(), b = threeSevens(), c = sevenOfCupsSweep();
   return {a,
-          variant(a, "ComputerWinsHandItalian", {0, 0}, 21, 2, {2, 3}, 1, {"", "VINCE LA PARTITA"}),
           variant(a, "ComputerReachesExactly", {0, 18}, 21, 1, {2, 21}, 2, {"", won}),
-          variant(a, "ComputerReachesExactlyItalian", {0, 18}, 21, 2, {2, 21}, 2, {"", "VINCITORE FINALE"}),
           variant(a, "BothOverGreaterWins", {19, 19}, 21, 1, {21, 22}, 2, {"", won}),
           variant(a, "BothOverEqual", {20, 19}, 21, 1, {22, 22}, 2, {"NO FINAL WINNER", "NO FINAL WINNER"}),
           variant(a, "BothOverEqualItalian", {20, 19}, 21, 2, {22, 22}, 2, {"PAREGGIO FINALE", "PAREGGIO FINALE"}),
           variant(a, "GameWinnerLostTheHand", {20, 10}, 21, 1, {22, 13}, 2, {won, ""}),
           b,
-          variant(b, "ThreeSevensItalian", {14, 10}, 21, 2, {19, 13}, 1, {"VINCE LA PARTITA", ""}),
-          variant(b, "PlayerReachesExactly", {16, 16}, 21, 1, {21, 19}, 2, {won, ""}),
+          variant(b, "PlayerReachesExactlyItalian", {16, 16}, 21, 2, {21, 19}, 2, {"VINCITORE FINALE", ""}),
           variant(b, "BarFullPastTheEnd", {20, 0}, 21, 1, {25, 3}, 2, {won, ""}),
           c,
           variant(c, "DrawnHandItalian", {5, 5}, 21, 2, {8, 8}, 1, {"PAREGGIO", "PAREGGIO"}),

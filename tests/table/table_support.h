@@ -1,4 +1,4 @@
-// Shared by the table tests: a clean game state around each test and pictures that can be told apart.
+// Shared by the table and scoring tests: cards that a pixel tells apart, and a clean state around each test.
 #pragma once
 
 #include <QColor>
@@ -14,21 +14,20 @@
 
 namespace tabletest {
 
-// A card-sized picture of one colour.
 inline fw::PicturePtr solid(QColor color, int width = 100, int height = 165) {
   QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
   image.fill(color);
   return std::make_shared<fw::Picture>(image);
 }
 
-// Every picture number 0..40 gets a colour of its own, so a pixel tells which card lies there.
+// Every picture 0..40 gets a colour of its own, so a pixel tells which card lies there.
 inline QColor cardColor(int card) { return QColor(card * 6, 255 - card * 6, 100 + card); }
 
-inline void useTestDeck() {
-  for (int card = 0; card <= 40; ++card) Globali::immagine(card) = solid(cardColor(card));
+inline void useTestDeck(int width = 100) {
+  for (int card = 0; card <= 40; ++card) Globali::immagine(card) = solid(cardColor(card), width);
 }
 
-// Close to within one unit per channel, for colours made by a conversion.
+// Within one unit per channel, for colours made by a conversion.
 inline ::testing::AssertionResult near(QColor seen, QColor wanted) {
   bool close = seen.alpha() == 255 && std::abs(seen.red() - wanted.red()) <= 1 &&
                std::abs(seen.green() - wanted.green()) <= 1 && std::abs(seen.blue() - wanted.blue()) <= 1;
@@ -40,20 +39,17 @@ inline ::testing::AssertionResult near(QColor seen, QColor wanted) {
 inline bool transparent(const QImage& image, int x, int y) { return image.pixelColor(x, y).alpha() == 0; }
 
 inline bool blank(const QImage& image) {
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
       if (!transparent(image, x, y)) return false;
-    }
-  }
   return true;
 }
 
-// Each test starts from the state of a fresh process and leaves no window behind.
+// Each test starts from the state of a fresh process (names as with no preferences file) and leaves no window.
 class TableTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Globali::resetState();
-    // What the preferences give when there is no file; the name fields show them.
     Globali::nomepla = "Player";
     Globali::nomemac = "Computer";
     Globali::lingua = 1;
