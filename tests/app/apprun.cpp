@@ -1,6 +1,5 @@
 #include "tests/app/apprun.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/globali.h"
+#include "framework/fatal.h"
 #include "framework/menu.h"
-#include "tests/support/gui.h"
+#include "shell/playerpicture.h"
+#include "start/finstart.h"
 
 namespace apprun {
 
@@ -26,13 +27,6 @@ int run(const std::function<void(App&)>& steps) {
       if (!app.quitting()) fw::Quit(0);
     });
   });
-  QTimer safety;
-  safety.setSingleShot(true);
-  QObject::connect(&safety, &QTimer::timeout, [] {
-    ADD_FAILURE() << "the program did not quit";
-    QApplication::exit(99);
-  });
-  safety.start(60000);
   int code = app.run();
   gui::settle();
   return code;
@@ -64,8 +58,15 @@ void pressShortcut(fw::Window& window, Qt::Key key) {
   QTest::keyClick(window.frame(), key, Qt::ControlModifier);
 }
 
-std::vector<std::string> readLines(const std::string& path) {
-  QFile file(QString::fromStdString(path));
+window1& play() {
+  gui::click(finstart::instance().control("pushbstart", 0));
+  gui::settle();
+  if (!window1::live()) fw::fatal("Play opened no table window");
+  return *window1::live();
+}
+
+std::vector<std::string> savedPreferences() {
+  QFile file(QString::fromStdString(fw::bareFilePath("brivanoprfs.txt")));
   std::vector<std::string> lines;
   if (!file.open(QIODevice::ReadOnly)) return lines;
   for (const QByteArray& line : file.readAll().split('\n')) lines.push_back(line.toStdString());
@@ -73,12 +74,21 @@ std::vector<std::string> readLines(const std::string& path) {
   return lines;
 }
 
-void writePreferences(const std::string& folder, const std::vector<std::pair<int, std::string>>& changes) {
+std::vector<std::string> preferences(const Changes& changes) {
   std::vector<std::string> lines = {"1", "", "", "Player", "Computer", "60", "1", "1", "0", "21", "1", "0", "100", "0"};
   for (const auto& [line, text] : changes) lines.at(static_cast<std::size_t>(line - 1)) = text;
+  return lines;
+}
+
+void writePreferences(const Changes& changes) {
   std::string bytes;
-  for (const auto& line : lines) bytes += line + "\n";
-  writeBytes(folder + "/brivanoprfs.txt", bytes);
+  for (const auto& line : preferences(changes)) bytes += line + "\n";
+  writeBytes(fw::bareFilePath("brivanoprfs.txt"), bytes);
+}
+
+QImage savedPicture() {
+  fw::PicturePtr picture = fw::OpenAsPicture(PlayerPicture::fileName);
+  return picture ? picture->image() : QImage();
 }
 
 std::string writePicture(const std::string& folder, const std::string& name, int w, int h) {

@@ -4,11 +4,15 @@
 #include <QImage>
 #include <Qt>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
+#include "framework/files.h"
 #include "framework/window.h"
 #include "shell/app.h"
+#include "table/window1.h"
+#include "tests/support/gui.h"
 
 namespace apprun {
 
@@ -22,11 +26,16 @@ void chooseFromMenu(fw::Window& window, const std::string& itemName);
 void pressShortcut(fw::Window& window, Qt::Key key);
 // Makes the window the active one (shortcuts reach only that one).
 void activate(fw::Window& window);
+// Clicks Play in the start window and gives the table window with the first hand dealt.
+window1& play();
 
-// Lines of a bare-named text file; empty when absent.
-std::vector<std::string> readLines(const std::string& path);
-// The fourteen lines of a preferences file: defaults with the given changes by line number.
-void writePreferences(const std::string& folder, const std::vector<std::pair<int, std::string>>& changes);
+// The fourteen lines of a preferences file: the defaults with these changes by line number (from 1).
+using Changes = std::vector<std::pair<int, std::string>>;
+std::vector<std::string> preferences(const Changes& changes = {});
+void writePreferences(const Changes& changes);
+// What quitting wrote: the lines of the preferences file (none when absent), the player's picture (null when absent).
+std::vector<std::string> savedPreferences();
+QImage savedPicture();
 
 // A picture file of w by h, red on the left half and blue on the right.
 std::string writePicture(const std::string& folder, const std::string& name, int w, int h);
@@ -34,5 +43,18 @@ void writeBytes(const std::string& path, const std::string& bytes);
 
 // Closes whatever windows are still live and deletes them.
 void closeAllWindows();
+
+// A fresh folder for the program's own files, another for the files a player picks, no window left behind.
+template <class Base = ::testing::Test>
+class Fixture : public Base {
+ protected:
+  void SetUp() override {
+    pictures = gui::useTemporaryFileFolder();
+    folder = gui::useTemporaryFileFolder();
+    fw::setBareFileFolder(folder);
+  }
+  void TearDown() override { closeAllWindows(); }
+  std::string folder, pictures;
+};
 
 }  // namespace apprun

@@ -8,13 +8,9 @@ namespace {
 TEST(Resources, EachAccessorLoadsOnceAndKeepsItsPicture) {
   int before = fw::resourceLoadCount();
   fw::PicturePtr first = legno();
-  int afterFirst = fw::resourceLoadCount();
-  fw::PicturePtr second = legno();
-  EXPECT_EQ(afterFirst, before + 1);
-  if (first) {
-    EXPECT_EQ(first, second) << "one shared object";
-    EXPECT_EQ(fw::resourceLoadCount(), afterFirst);
-  }
+  ASSERT_NE(first, nullptr) << "the artwork is beside the tests";
+  EXPECT_EQ(legno(), first) << "one shared object";
+  EXPECT_EQ(fw::resourceLoadCount(), before + 1);
 }
 
 TEST(Resources, AMissingNumberIsNilAtEveryCallAndAskedAgain) {
@@ -26,9 +22,6 @@ TEST(Resources, AMissingNumberIsNilAtEveryCallAndAskedAgain) {
 
 TEST(Resources, FacesFollowTheCardNumbering) {
   // Both decks serve the same card numbers though their pictures are filed differently.
-  for (int card = 1; card <= 40; ++card) {
-    EXPECT_EQ(standardFace(card), standardFace(card));
-  }
   EXPECT_EQ(standardFace(7), d07());
   EXPECT_EQ(standardFace(11), s01());
   EXPECT_EQ(standardFace(21), b01());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "engine/globali.h"
 #include "framework/media.h"
@@ -14,14 +15,9 @@
 namespace {
 
 std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out(1);
-  for (char c : text) {
-    if (c == '\n') {
-      out.emplace_back();
-    } else {
-      out.back().push_back(c);
-    }
-  }
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
   return out;
 }
 
