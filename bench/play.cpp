@@ -17,8 +17,8 @@
 #include "engine/globali.h"
 #include "framework/values.h"
 #include "scoring/winscoring.h"
-#include "shell/resources.h"
 #include "table/window1.h"
+#include "tests/deal/table_setup.h"
 #include "tests/play/bot.h"
 
 namespace {
@@ -51,26 +51,6 @@ struct Stats {
   double worst() const { return values.empty() ? 0 : *std::max_element(values.begin(), values.end()); }
 };
 
-void usualOptions() {
-  using namespace Globali;
-  lingua = 1;
-  parlato = true;
-  suono = sndcarta();
-  nomepla = "Player";
-  nomemac = "Computer";
-  pref_apt = 60;
-  pref_tc = 1;
-  pref_fc = true;
-  pref_us = false;
-  pref_pu = 21;
-  pref_ms = true;
-  pref_cs = false;
-  pref_me = 100;
-  pref_trevi = false;
-  immagine(41) = pla();
-  immagine(42) = mac();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,7 +61,7 @@ int main(int argc, char** argv) {
   const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
   const bool silent = argc > 2 && std::string(argv[2]) == "--silent";
 
-  usualOptions();
+  table::usualOptions();
   if (silent) {
     Globali::parlato = false;
     Globali::suono = nullptr;

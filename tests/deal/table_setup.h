@@ -1,5 +1,5 @@
-// What the table tests share: a clean game state with the usual options, a table arranged card
-// by card, a full snapshot of the game for "nothing changed" checks, and what a canvas shows.
+// What the table tests share: a clean game with the usual options, a hand arranged card by card,
+// the books of the 40 cards, a snapshot for "nothing changed" checks, and what a canvas shows.
 #pragma once
 
 #include <QByteArray>
@@ -7,28 +7,19 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstdlib>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/globali.h"
-#include "framework/media.h"
-#include "framework/picture.h"
 #include "framework/values.h"
-#include "framework/window.h"
 #include "scoring/winscoring.h"
 #include "shell/resources.h"
 #include "table/window1.h"
 #include "tests/support/gui.h"
 
 namespace table {
-
-inline void closeEveryWindow() {
-  for (fw::Window* w : fw::Window::liveWindows()) w->Close();
-  gui::settle();
-}
 
 // The options a fresh install starts with, English, speech on, the card sound loaded.
 inline void usualOptions() {
@@ -51,6 +42,11 @@ inline void usualOptions() {
   immagine(42) = mac();
 }
 
+inline void closeEveryWindow() {
+  for (fw::Window* w : fw::Window::liveWindows()) w->Close();
+  gui::settle();
+}
+
 class TableTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -69,8 +65,7 @@ inline window1& tableWindow() {
   return w ? *w : window1::instance();
 }
 
-// Deals a hand as the scoring window does, in a fresh table window with its places parked,
-// led by `lead`.
+// Deals a hand led by `lead` as the scoring window does: a fresh table window, its places parked.
 inline void dealHand(int lead) {
   if (window1* w = window1::live()) w->Close();
   gui::settle();
@@ -84,6 +79,9 @@ inline void dealHand(int lead) {
   Globali::mano = 1 - lead;
   Globali::daicarteinizio();
 }
+
+constexpr fw::Color red{255, 0, 0};
+constexpr fw::Color cyan{0, 255, 255};
 
 // Cards by suit and value.
 inline int gold(int v) { return v; }
@@ -102,49 +100,43 @@ inline bool shows(const fw::Control& canvas, const fw::PicturePtr& picture) {
   reference->graphics().DrawPicture(picture, 0, 0);
   return reference->image().convertToFormat(drawn.format()) == drawn;
 }
-
 inline bool blank(const fw::Control& canvas) { return shows(canvas, nullptr); }
 
-// A position of a hand arranged by hand: who holds what, what lies on the table, and where the
-// other cards are (the first `inDeck` of them still in the deck, the others taken by `restTo`).
+// A hand arranged card by card: slots (0 for empty), table positions, and of the other cards the
+// first `inDeck` stay in the deck while the player has taken the rest. The player is to play.
 struct Arrangement {
-  std::vector<int> player{};    // slots 1..3, 0 for an empty slot
-  std::vector<int> computer{};  // slots 1..3
-  std::vector<int> table{};     // positions 1..n
-  int inDeck = 40;            // how many of the remaining cards stay in the deck
-  int restTo = Globali::lato::latopla;
-  int lead = Globali::lato::latopla;  // `mano`; the player is to play
+  std::vector<int> player{};
+  std::vector<int> computer{};
+  std::vector<int> table{};
+  int inDeck = 40;
+  int lead = Globali::lato::latopla;
 };
 
-// Deals a new game for a live table window, then replaces the hand by the arrangement and
-// draws it. The player is to play; nothing has been played yet this refill.
+// Deals a new game, then replaces the hand by the arrangement and draws it.
 inline void arrange(const Arrangement& a) {
   using namespace Globali;
   newgame();
-  window1& w = tableWindow();
   uscita.fill(statocarta::inmazzo);
   placarta.fill(0);
   maccarta.fill(0);
   tavcarta.fill(0);
-  std::vector<bool> placed(41, false);
   for (std::size_t k = 0; k < a.player.size(); ++k) placarta(static_cast<int>(k) + 1) = a.player[k];
   for (std::size_t k = 0; k < a.computer.size(); ++k) maccarta(static_cast<int>(k) + 1) = a.computer[k];
   for (std::size_t k = 0; k < a.table.size(); ++k) tavcarta(static_cast<int>(k) + 1) = a.table[k];
+  memomac.fill(0);  // as dealt: the computer knows its own cards and the table's
   for (const auto* cards : {&a.player, &a.computer, &a.table}) {
     for (int card : *cards) {
-      if (card > 0) {
-        uscita(card) = statocarta::ingioco;
-        placed[static_cast<std::size_t>(card)] = true;
-      }
+      if (card > 0) uscita(card) = statocarta::ingioco;
+      if (card > 0 && cards != &a.player) memomac(card) = 1;
     }
   }
   int deck = 0, taken = 0;
   for (int card = 1; card <= 40; ++card) {
-    if (placed[static_cast<std::size_t>(card)]) continue;
+    if (uscita(card) != statocarta::inmazzo) continue;
     if (deck < a.inDeck) {
       ++deck;
     } else {
-      uscita(card) = 2 * a.restTo + 3;
+      uscita(card) = statocarta::presapla;
       ++taken;
     }
   }
@@ -153,11 +145,10 @@ inline void arrange(const Arrangement& a) {
   controllafine = tavacartequante + taken;
   mano = a.lead;
   toccaa = lato::latopla;
-  tc_pla = 0;
-  tc_mac = 0;
+  tc_pla = tc_mac = 0;
   for (int k = 1; k <= 3; ++k) {
-    w.control("canvgio", k).refresh(true);
-    w.control("canvmac", k).refresh(true);
+    hand(k).refresh(true);
+    tableWindow().control("canvmac", k).refresh(true);
   }
   spalmacarte();
   ridisegna();
@@ -165,64 +156,105 @@ inline void arrange(const Arrangement& a) {
   fw::mediaLog().clear();
 }
 
-inline std::string imageKey(const QImage& image) {
-  auto bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-  return std::to_string(qHash(bytes));
+// The books of a hand: each of the 40 cards in exactly one place, the counters agreeing with them.
+inline ::testing::AssertionResult everyCardOnce() {
+  using namespace Globali;
+  int places[41] = {}, placed = 0, deck = 0, taken = 0;
+  std::string faults;
+  // A card held somewhere: drawn, held nowhere else, and in a state up to `highest`.
+  auto hold = [&](int card, int highest, const std::string& where) {
+    if (card < 1 || card > 40 || ++places[card] > 1 || uscita(card) == statocarta::inmazzo || uscita(card) > highest)
+      faults += where + " holds card " + std::to_string(card) + "; ";
+    ++placed;
+  };
+  for (const auto& [h, who] : {std::pair{&placarta, "player"}, {&maccarta, "computer"}}) {
+    for (int k = 1; k <= 3; ++k) {
+      if ((*h)(k) == 0) continue;
+      hold(std::abs((*h)(k)), statocarta::ingioco, std::string(who) + " slot " + std::to_string(k));
+      // A side's hand is locked (negated) exactly while its card is in play.
+      if (((*h)(4) > 0) != ((*h)(k) < 0)) faults += std::string(who) + "'s hand signs wrong; ";
+    }
+    if ((*h)(4) != 0) hold((*h)(4), statocarta::scopamac, std::string(who) + "'s card in play");
+  }
+  if (placarta(4) > 0 && maccarta(4) > 0) faults += "two cards in play; ";
+  for (int j = 1; j <= tavacartequante; ++j) hold(tavcarta(j), statocarta::selezionata, "table " + std::to_string(j));
+  for (int card = 1; card <= 40; ++card) {
+    deck += !places[card] && uscita(card) == statocarta::inmazzo;
+    taken += !places[card] && uscita(card) >= statocarta::presapla && uscita(card) <= statocarta::scopamac;
+  }
+  if (placed + deck + taken != 40) faults += "a card is nowhere; ";
+  const int drawn = contatore(indicemucchio::mazzo);
+  if (drawn <= 40 && deck != 40 - drawn)
+    faults += std::to_string(drawn) + " drawn, " + std::to_string(deck) + " left in the deck; ";
+  if (controllafine <= 40 ? controllafine != tavacartequante + taken : taken != 40)
+    faults += "controllafine " + std::to_string(controllafine) + " with " + std::to_string(taken) + " taken; ";
+  if (!faults.empty()) return ::testing::AssertionFailure() << faults;
+  return ::testing::AssertionSuccess();
+}
+
+// What must hold whenever a side is to press or play, besides the books: the turn marker, the light
+// and the bars say whose turn it is, the hands are drawn (the computer's covered unless "Uncovered"),
+// the computer knows its own cards and none of the player's, and while the deck lasts the hands are
+// refilled after their period only.
+inline void checkBetweenPlays() {
+  using namespace Globali;
+  window1* w = window1::live();
+  if (!w || (fase() != fasemano::attesapla && fase() != fasemano::giocatamac)) return;
+  const bool computers = fase() == fasemano::giocatamac;
+  EXPECT_EQ(w->control("Rectangle1").top(), computers ? 10 : 380);
+  EXPECT_EQ(w->control("prendibott").enabled(), computers);
+  EXPECT_EQ(w->control("rectobutt").visible(), computers);
+  for (int i = 1; i <= 40; ++i) {
+    const bool chosen = i <= tavacartequante && uscita(tavcarta(i)) == statocarta::selezionata;
+    EXPECT_EQ(w->control("seleztav", i).visible(), chosen) << i;
+  }
+  for (int k = 1; k <= 3; ++k) {
+    const int mine = std::abs(placarta(k)), its = std::abs(maccarta(k));
+    EXPECT_TRUE(shows(w->control("canvgio", k), mine ? immagine(mine) : nullptr)) << k;
+    EXPECT_TRUE(shows(w->control("canvmac", k), its ? immagine(pref_cs ? its : 0) : nullptr)) << k;
+    EXPECT_TRUE(!mine || memomac(mine) == 0) << mine;
+    EXPECT_TRUE(!its || memomac(its) == 1) << its;
+  }
+  auto held = [](const Array<int, 0, 4>& hand) { return (hand(1) != 0) + (hand(2) != 0) + (hand(3) != 0); };
+  if (contatore(indicemucchio::mazzo) < 40) {
+    EXPECT_EQ(held(placarta), 3 - tc_pla);
+    EXPECT_EQ(held(maccarta), 3 - tc_mac);
+  }
 }
 
 // Everything a click could change, by name, so that a difference reads plainly.
 using Snapshot = std::map<std::string, std::string>;
 
+inline std::string imageKey(const fw::Control& canvas) {
+  const QImage& image = canvas.canvasImage();
+  return std::to_string(qHash(QByteArray::fromRawData(reinterpret_cast<const char*>(image.constBits()),
+                                                      image.sizeInBytes())));
+}
+
 inline Snapshot snapshot() {
   using namespace Globali;
   Snapshot s;
-  auto put = [&s](const std::string& key, auto value) {
-    std::ostringstream text;
-    text << value;
-    s[key] = text.str();
+  auto at = [](const std::string& name, int i) { return i < 0 ? name : name + "(" + std::to_string(i) + ")"; };
+  auto all = [&](const char* name, const auto& array) {
+    for (int i = array.lower; i <= array.upper; ++i) s[at(name, i)] = std::to_string(array(i));
   };
-  for (int i = 0; i <= 4; ++i) {
-    put("placarta(" + std::to_string(i) + ")", placarta(i));
-    put("maccarta(" + std::to_string(i) + ")", maccarta(i));
-  }
-  for (int i = 0; i <= 40; ++i) {
-    put("tavcarta(" + std::to_string(i) + ")", tavcarta(i));
-    put("puoscelta(" + std::to_string(i) + ")", puoscelta(i));
-    put("uscita(" + std::to_string(i) + ")", uscita(i));
-    put("memomac(" + std::to_string(i) + ")", memomac(i));
-  }
-  for (int i = 0; i <= 2; ++i) put("contatore(" + std::to_string(i) + ")", contatore(i));
-  put("punti", std::to_string(punti(0)) + "," + std::to_string(punti(1)));
-  put("tavacartequante", tavacartequante);
-  put("puoscegliere", puoscegliere);
-  put("sceltavale", sceltavale);
-  put("toccaa", toccaa);
-  put("mano", mano);
-  put("ultimoaprendere", ultimoaprendere);
-  put("tc_pla", tc_pla);
-  put("tc_mac", tc_mac);
-  put("controllafine", controllafine);
-  if (window1* w = window1::live()) {
-    for (int i = 1; i <= 40; ++i) {
-      const fw::Control& bar = w->control("seleztav", i);
-      fw::Color c = bar.fillColor();
-      put("seleztav(" + std::to_string(i) + ")",
-          std::to_string(bar.visible()) + " " + std::to_string(c.r) + "," + std::to_string(c.g) + "," +
-              std::to_string(c.b) + " @" + std::to_string(bar.left()));
-      put("canvtav(" + std::to_string(i) + ").left", w->control("canvtav", i).left());
-    }
-    for (int k = 1; k <= 3; ++k) {
-      put("selezrect(" + std::to_string(k) + ")", w->control("selezrect", k).visible());
-      put("canvgio(" + std::to_string(k) + ")", imageKey(w->control("canvgio", k).canvasImage()));
-      put("canvmac(" + std::to_string(k) + ")", imageKey(w->control("canvmac", k).canvasImage()));
-    }
-    put("canvgiomactir", imageKey(w->control("canvgiomactir").canvasImage()));
-    for (const char* name : {"Canvas1", "Canvas2", "Canvas3", "rectobutt"})
-      put(std::string(name) + ".visible", w->control(name).visible());
-    put("prendibott.enabled", w->control("prendibott").enabled());
-    put("helptesto", w->control("helptesto").text());
-    put("Pensotesto", w->control("Pensotesto").text());
-    put("Rectangle1.top", w->control("Rectangle1").top());
+  all("placarta", placarta); all("maccarta", maccarta); all("tavcarta", tavcarta); all("puoscelta", puoscelta);
+  all("uscita", uscita); all("memomac", memomac); all("contatore", contatore); all("punti", punti);
+  const std::pair<const char*, int> scalars[] = {
+      {"tavacartequante", tavacartequante}, {"puoscegliere", puoscegliere}, {"sceltavale", sceltavale},
+      {"toccaa", toccaa}, {"mano", mano}, {"ultimoaprendere", ultimoaprendere}, {"tc_pla", tc_pla},
+      {"tc_mac", tc_mac}, {"controllafine", controllafine}};
+  for (const auto& [name, value] : scalars) s[name] = std::to_string(value);
+  window1* w = window1::live();
+  if (!w) return s;
+  for (const auto& c : w->controls()) {
+    const std::string key = at(c->name(), c->index());
+    const fw::Color f = c->fillColor();
+    s[key] = std::to_string(c->visible()) + std::to_string(c->enabled()) + " @" + std::to_string(c->left()) + "," +
+             std::to_string(c->top()) + " w" + std::to_string(c->width()) + " rgb " + std::to_string(f.r) + "," +
+             std::to_string(f.g) + "," + std::to_string(f.b);
+    s[key + ".text"] = c->text();
+    if (c->kind() == fw::Kind::Canvas) s[key + ".image"] = imageKey(*c);
   }
   return s;
 }
@@ -232,8 +264,8 @@ inline std::string differences(const Snapshot& before, const Snapshot& after) {
   std::string out;
   for (const auto& [key, value] : before) {
     auto it = after.find(key);
-    std::string now = it == after.end() ? "<gone>" : it->second;
-    if (now != value) out += key + ": " + value + " -> " + now + "\n";
+    if (it == after.end() || it->second != value)
+      out += key + ": " + value + " -> " + (it == after.end() ? "<gone>" : it->second) + "\n";
   }
   return out;
 }
