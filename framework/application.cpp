@@ -19,6 +19,8 @@ struct Runtime::Impl {
 Runtime::Runtime(int& argc, char** argv, const std::string& applicationName)
     : impl_(std::make_unique<Impl>(argc, argv)) {
   QApplication::setApplicationName(QString::fromStdString(applicationName));
+  // Lets the desktop match the windows with the installed entry and its icon.
+  QGuiApplication::setDesktopFileName(QString::fromStdString(applicationName));
 }
 
 Runtime::~Runtime() = default;
