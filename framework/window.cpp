@@ -495,7 +495,9 @@ void Window::Close() {
   registry().erase(std::remove(registry().begin(), registry().end(), this), registry().end());
   if (frame_) frame_->hide();
   // Deleted once the running handler has returned: it may still touch this window.
-  closedWindows().push_back(this);
+  auto& pending = closedWindows();
+  pending.erase(std::remove(pending.begin(), pending.end(), nullptr), pending.end());
+  pending.push_back(this);
   deleteLater();
   if (Application* app = Application::current()) app->windowClosed();
 }
