@@ -9,24 +9,38 @@ namespace Globali {
 
 namespace {
 
-void playCardSound() {
-  if (suono) suono->Play();
-}
-
 void drawCard(fw::Control& canvas, int picture) { canvas.graphics().DrawPicture(immagine(picture), 0, 0); }
 
+}  // namespace
+
 // The prompt that hands the turn to the player; Italian is spoken from a respelling for an English voice.
-void yourTurn(window1& w) {
+void promptPlayerTurn() {
+  fw::Control& bubble = window1::instance().control("Pensotesto");
   if (lingua == 2) {
-    w.control("Pensotesto").setText("Dai, tocca a te!");
+    bubble.setText("Dai, tocca a te!");
     if (parlato) fw::Speak("Die, tokka a tae!", true);
   } else {
-    w.control("Pensotesto").setText("Come on, It's your turn!");
-    if (parlato) fw::Speak("Come on, It's your turn!", true);
+    bubble.setText("Come on, It's your turn!");
+    if (parlato) fw::Speak(bubble.text(), true);
   }
 }
 
-}  // namespace
+// The computer's card goes into play face up and its capture is marked, for the next press.
+void computerPlaysCard() {
+  window1& w = window1::instance();
+  int k = macsceglicarta();
+  tc_mac = tc_mac + 1;
+  maccarta(4) = maccarta(k);
+  maccarta(k) = 0;
+  w.control("canvmac", k).refresh(true);
+  for (int i = 1; i <= 3; ++i) maccarta(i) = -maccarta(i);
+  w.control("Canvas1").setVisible(true);
+  drawCard(w.control("canvgiomactir"), maccarta(4));
+  playCardSound();
+  w.control("Canvas3").setVisible(true);
+  cercapresa(valorecarta(maccarta(4)));
+  w.control("Rectangle1").setTop(10);
+}
 
 // A random start, then forward to the next card still in the deck, wrapping from 40 to 1.
 // The walk favours cards that follow drawn ones; that is how the game deals.
@@ -55,12 +69,7 @@ void newgame() {
   punti(lato::latomac) = 0;
   window1& w = window1::instance();
   w.control("Pensotesto").setVisible(true);
-  for (int i = 1; i <= 40; ++i) {
-    fw::Control& bar = w.control("seleztav", i);
-    bar.setLeft(-200);
-    bar.setVisible(false);
-    w.control("canvtav", i).setLeft(-200);
-  }
+  parkTablePlaces();
   w.control("puntimactext").setText("0");
   w.control("puntiplatext").setText("0");
   w.Show();
@@ -126,24 +135,13 @@ void daicarteinizio() {
   mazzodisegna(indicemucchio::mazzo);
 
   if (toccaa == lato::latomac) {
-    // The computer leads: its first card goes into play at once, its capture marked for the next press.
-    w.control("Rectangle1").setTop(10);
-    int k = macsceglicarta();
-    tc_mac = tc_mac + 1;
-    maccarta(4) = maccarta(k);
-    maccarta(k) = 0;
-    w.control("canvmac", k).refresh(true);
-    for (int i = 1; i <= 3; ++i) maccarta(i) = -maccarta(i);
-    w.control("Canvas1").setVisible(true);
-    drawCard(w.control("canvgiomactir"), maccarta(4));
-    playCardSound();
-    w.control("Canvas3").setVisible(true);
-    cercapresa(valorecarta(maccarta(4)));
+    // The computer leads: its first card goes into play at once, waiting for the next press.
+    computerPlaysCard();
     w.control("rectobutt").setVisible(true);
     w.control("prendibott").setEnabled(true);
   } else {
     w.control("Rectangle1").setTop(380);
-    yourTurn(w);
+    promptPlayerTurn();
   }
 }
 

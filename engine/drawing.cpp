@@ -3,7 +3,6 @@
 
 #include "engine/globali.h"
 #include "engine/pile.h"
-#include "shell/resources.h"
 #include "table/window1.h"
 
 namespace Globali {
@@ -38,7 +37,17 @@ void spalmacarte() {
   maccarta(4) = 0;
   placarta(4) = 0;
   w.control("canvgiomactir").refresh(true);
-  if (suono) suono->Play();
+  playCardSound();
+}
+
+void parkTablePlaces() {
+  window1& w = window1::instance();
+  for (int i = 1; i <= 40; ++i) {
+    fw::Control& bar = w.control("seleztav", i);
+    bar.setLeft(-200);
+    bar.setVisible(false);
+    w.control("canvtav", i).setLeft(-200);
+  }
 }
 
 void ridisegna() {

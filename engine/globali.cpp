@@ -64,6 +64,10 @@ fasemano fase() {
   return fasemano::attesapla;
 }
 
+void playCardSound() {
+  if (suono) suono->Play();
+}
+
 int valorecarta(int card) {
   int q = static_cast<int>(static_cast<double>(card) / 10.0);
   int r = card - 10 * q;

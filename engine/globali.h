@@ -140,6 +140,12 @@ void ridisegna();
 void scopedisegna(int p);
 void aggiornagiocatori(int p);
 
+// ---- Steps shared by the deal, the traffic light and the scoring window.
+void playCardSound();     // the card sound, when there is one
+void promptPlayerTurn();  // "Come on, It's your turn!" shown, and spoken when speech is on
+void computerPlaysCard(); // the computer chooses, puts its card in play and marks its capture
+void parkTablePlaces();   // every table place and its bar outside the window, the bars hidden
+
 // ---- Shell routines kept in the module.
 void custompicture();
 void local_ita();

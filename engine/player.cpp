@@ -168,7 +168,7 @@ Choice strategyChoice() {
 
 int macsceglicarta() {
   const Choice choice = pref_ms ? strategyChoice() : randomChoice();
-  if (suono) suono->Play();
+  playCardSound();
   const int language = lingua == 2 ? 1 : 0;
   window1::instance().control("Pensotesto").setText(choice.remark->shown[language]);
   if (parlato) fw::Speak(choice.remark->spoken[language], true);

@@ -196,13 +196,8 @@ void winscoring::scoreFirstPress() {
 void winscoring::leaveForNextStep(int step) {
   Close();  // still usable until this handler returns
   if (step == scoring::nextHand) {
-    window1& table = window1::instance();
-    for (int i = 1; i <= 40; ++i) {
-      table.control("seleztav", i).setLeft(-200);
-      table.control("seleztav", i).setVisible(false);
-      table.control("canvtav", i).setLeft(-200);
-    }
-    table.Show();
+    Globali::parkTablePlaces();
+    window1::instance().Show();
     Globali::daicarteinizio();
   } else {
     Globali::newgame();

@@ -6,14 +6,28 @@
 
 namespace {
 
-void playCardSound() {
-  if (Globali::suono) Globali::suono->Play();
-}
-
 // Each card of a capture is remembered by chance, after "A.I. memory".
 void memoryRoll(int card) {
   const int roll = fw::toInt(fw::Rnd() * 100.0);
   Globali::memomac(card) = roll < Globali::pref_me ? 1 : 0;
+}
+
+// Empty slots take a card each while the deck lasts. The computer remembers its own cards and
+// shows them covered unless "Uncovered"; the player's are always face up.
+void refillHand(window1& w, int side) {
+  using namespace Globali;
+  const bool computer = side == lato::latomac;
+  auto& hand = computer ? maccarta : placarta;
+  const int shown = computer && !pref_cs ? 0 : 1;  // picture 0 is the back
+  for (int j = 1; j <= 3; ++j) {
+    if (hand(j) == 0 && contatore(indicemucchio::mazzo) < 40) {
+      const int card = prendicarta();
+      hand(j) = card;
+      if (computer) memomac(card) = 1;
+      w.control(computer ? "canvmac" : "canvgio", j).graphics().DrawPicture(immagine(card * shown), 0, 0);
+      playCardSound();
+    }
+  }
 }
 
 const char* byLanguage(const char* english, const char* italian) { return Globali::lingua == 2 ? italian : english; }
@@ -97,59 +111,25 @@ void window1::prendibott_Action() {
     control("prendibott").setEnabled(false);
     for (int j = 1; j <= 3; ++j) maccarta(j) = -maccarta(j);
     if (tc_mac == pref_tc) {
-      const int uncovered = pref_cs ? 1 : 0;  // picture 0 is the back
-      for (int j = 1; j <= 3; ++j) {
-        if (maccarta(j) == 0 && contatore(indicemucchio::mazzo) < 40) {
-          const int card = prendicarta();
-          maccarta(j) = card;
-          memomac(card) = 1;
-          control("canvmac", j).graphics().DrawPicture(immagine(card * uncovered), 0, 0);
-          playCardSound();
-        }
-      }
+      refillHand(*this, lato::latomac);
       tc_mac = 0;
     }
     maccarta(4) = 0;
     control("Rectangle1").setTop(380);
-    if (lingua == 2) {
-      control("Pensotesto").setText("Dai, tocca a te!");
-      if (parlato) fw::Speak("Die, tokka a tae!", true);
-    } else {
-      control("Pensotesto").setText("Come on, It's your turn!");
-      if (parlato) fw::Speak(control("Pensotesto").text(), true);
-    }
+    promptPlayerTurn();
   }
 
   // The player's card was resolved: refill the player's hand when due, then the computer plays.
   if (resolved && toccaa == lato::latopla && controllafine < 41) {
     for (int j = 1; j <= 3; ++j) placarta(j) = -placarta(j);
     if (tc_pla == pref_tc) {
-      for (int j = 1; j <= 3; ++j) {
-        if (placarta(j) == 0 && contatore(indicemucchio::mazzo) < 40) {
-          const int card = prendicarta();
-          placarta(j) = card;
-          control("canvgio", j).graphics().DrawPicture(immagine(card), 0, 0);
-          playCardSound();
-        }
-      }
+      refillHand(*this, lato::latopla);
       tc_pla = 0;
     }
     placarta(4) = 0;
     toccaa = lato::latomac;
-    if (maccarta(1) + maccarta(2) + maccarta(3) > 0) {
-      const int k = macsceglicarta();
-      tc_mac = tc_mac + 1;
-      maccarta(4) = maccarta(k);
-      maccarta(k) = 0;
-      control("canvmac", k).refresh(true);
-      for (int j = 1; j <= 3; ++j) maccarta(j) = -maccarta(j);
-      control("Canvas1").setVisible(true);
-      control("canvgiomactir").graphics().DrawPicture(immagine(maccarta(4)), 0, 0);
-      playCardSound();
-      control("Canvas3").setVisible(true);
-      cercapresa(valorecarta(maccarta(4)));
-      control("Rectangle1").setTop(10);
-    }
+    // The button stays offered: the next press resolves the computer's card.
+    if (maccarta(1) + maccarta(2) + maccarta(3) > 0) computerPlaysCard();
   }
 
   // The side that did not lead plays the last card, so the turn equals the lead once every card is out.

@@ -36,7 +36,7 @@ void window1::canvgio_MouseDown(int index) {
   control("canvgio", index).refresh(true);
   control("Canvas2").setVisible(true);
   control("canvgiomactir").graphics().DrawPicture(immagine(card), 0, 0);
-  if (suono) suono->Play();
+  playCardSound();
   control("Canvas3").setVisible(true);
   // The rest of the hand is locked until the play is resolved.
   for (int j = 1; j <= 3; ++j) {
