@@ -1,5 +1,6 @@
 #include "framework/files.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -19,6 +20,21 @@ std::string& folderOverride() {
 std::deque<std::optional<std::string>>& dialogAnswers() {
   static std::deque<std::optional<std::string>> answers;
   return answers;
+}
+
+// Replaces the file by these bytes or leaves it as it was. A full disk can fail the last flush
+// while commit() still reports success and renames the cut file over the good one, so the write
+// and an explicit flush are checked before committing.
+bool replaceFile(const std::string& name, const QByteArray& bytes) {
+  QString path = QString::fromStdString(bareFilePath(name));
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
 }
 }  // namespace
 
@@ -60,15 +76,12 @@ std::unique_ptr<TextInputStream> OpenAsTextFile(const std::string& name) {
 }
 
 bool WriteTextFile(const std::string& name, const std::vector<std::string>& lines) {
-  QString path = QString::fromStdString(bareFilePath(name));
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  QByteArray bytes;
   for (const auto& line : lines) {
-    file.write(line.data(), static_cast<qint64>(line.size()));
-    file.write("\n", 1);
+    bytes.append(line.data(), static_cast<qsizetype>(line.size()));
+    bytes.append('\n');
   }
-  return file.commit();
+  return replaceFile(name, bytes);
 }
 
 PicturePtr OpenAsPicture(const std::string& nameOrPath) {
@@ -82,15 +95,10 @@ PicturePtr OpenAsPicture(const std::string& nameOrPath) {
 
 bool SaveAsPicture(const std::string& name, const PicturePtr& picture) {
   if (!picture) return false;
-  QString path = QString::fromStdString(bareFilePath(name));
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!picture->image().save(&file, "PNG")) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !picture->image().save(&buffer, "PNG")) return false;
+  return replaceFile(name, png);
 }
 
 std::optional<std::string> GetOpenFolderItem() {

@@ -39,7 +39,7 @@ bool WriteTextFile(const std::string& name, const std::vector<std::string>& line
 
 // A picture read from a file (bare name or full path); nil when it is not a readable picture.
 PicturePtr OpenAsPicture(const std::string& nameOrPath);
-// Saves as PNG whatever the name says; false on failure.
+// Saves as PNG whatever the name says, replacing the file as WriteTextFile does; false on failure.
 bool SaveAsPicture(const std::string& name, const PicturePtr& picture);
 
 // The open dialog for any file: the chosen path, or nothing on cancel.

@@ -1,9 +1,12 @@
 // The program as a whole: what it shows at start, what it writes at quit, the mute switches, the names.
 #include <QFile>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "engine/globali.h"
 #include "framework/media.h"
+#include "shell/playerpicture.h"
 #include "shell/resources.h"
 #include "start/finstart.h"
 #include "start/regolewin.h"
@@ -13,6 +16,24 @@
 namespace {
 
 using Startup = apprun::Fixture<>;
+
+// While it lives, a file cannot grow past this many bytes, as on a full disk: writes fail instead of killing us.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    const rlimit lowered = {bytes, saved_.rlim_max};
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &lowered), 0);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  void (*oldHandler_)(int);
+  rlimit saved_{};
+};
 
 TEST_F(Startup, AFirstRunSpeaksEnglishTakesTheDefaultsAndWritesBothFilesAtQuit) {
   int code = apprun::run([](App& app) {
@@ -116,6 +137,36 @@ TEST_F(Startup, QuittingStoresTheStartWindowsOptionsAndThePlayersPictureOnly) {
     EXPECT_EQ(apprun::savedPreferences(), apprun::preferences({{10, "40"}, {14, "1"}}));
     // The Trevisan deck dealt into the picture table is not what is kept: only the player's picture is.
     EXPECT_EQ(apprun::savedPicture(), pla()->image());
+  }
+}
+
+// A full disk at quit leaves both files byte for byte as they were, and the program still ends;
+// with room again the same quit replaces them.
+TEST_F(Startup, AFullDiskAtQuitCutsNeitherFile) {
+  apprun::writePreferences({{4, "Anna"}});
+  apprun::writePicture(folder, PlayerPicture::fileName, 100, 80);
+  auto bytes = [](const std::string& name) {
+    QFile file(QString::fromStdString(fw::bareFilePath(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+  };
+  const std::string preferences = bytes("brivanoprfs.txt"), picture = bytes(PlayerPicture::fileName);
+  for (const bool full : {true, false}) {
+    SCOPED_TRACE(full ? "full disk" : "room enough");
+    int code = apprun::run([&](App& app) {
+      Globali::nomepla = "Zoe";
+      Globali::immagine(41) = pla();
+      std::optional<FileSizeLimit> limit;
+      if (full) limit.emplace(10);
+      app.menu().item("FileQuit").action()->trigger();
+    });
+    EXPECT_EQ(code, 0);
+    if (full) {
+      EXPECT_EQ(bytes("brivanoprfs.txt"), preferences);
+      EXPECT_EQ(bytes(PlayerPicture::fileName), picture);
+    } else {
+      EXPECT_EQ(apprun::savedPreferences(), apprun::preferences({{4, "Zoe"}}));
+      EXPECT_EQ(apprun::savedPicture(), pla()->image());
+    }
   }
 }
 
