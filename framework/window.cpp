@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 #include "framework/application.h"
 #include "framework/fatal.h"
@@ -134,6 +135,7 @@ Control::Control(Window& window, const ControlRow& row, QWidget* parent)
         widget_ = edit;
       } else {
         auto* edit = new QLineEdit(qs(row.text), parent);
+        edit->setMaxLength(std::numeric_limits<int>::max());  // a text of any length, not Qt's 32,767
         edit->setReadOnly(row.readOnly);
         edit->setFrame(row.hasBorder);
         edit->setAlignment(alignmentOf(row, false));

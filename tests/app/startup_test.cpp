@@ -170,6 +170,22 @@ TEST_F(Startup, AFullDiskAtQuitCutsNeitherFile) {
   }
 }
 
+// A name is a text of any length, also when it passes through its field.
+TEST_F(Startup, NamesOfAnyLengthComeBackWhole) {
+  const apprun::Changes longNames = {{4, std::string(40000, 'a') + "z"}, {5, "y" + std::string(40000, 'b')}};
+  apprun::writePreferences(longNames);
+  apprun::run([](App&) {
+    window1& table = apprun::play();
+    apprun::activate(table);
+    gui::click(table.control("EditField1"));
+    QTest::keyClick(table.control("EditField1").widget(), Qt::Key_Tab);  // on to the computer's name
+    EXPECT_TRUE(table.control("EditField2").widget()->hasFocus());
+  });
+  const std::vector<std::string> saved = apprun::savedPreferences();
+  ASSERT_EQ(saved.size(), 14u);
+  EXPECT_TRUE(saved == apprun::preferences(longNames)) << "names of " << saved[3].size() << " and " << saved[4].size();
+}
+
 // A typed name reaches the engine however the field is left, also with the focus still in it.
 TEST_F(Startup, ANameReachesTheEngineHoweverTheFieldIsLeft) {
   struct Case {
