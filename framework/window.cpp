@@ -58,10 +58,13 @@ QString qs(const std::string& s) {
   return text;
 }
 
+// A fixed text colour holds while the control is enabled: disabled text keeps the platform's
+// disabled colour, or nobody could tell that it is disabled. A back colour holds always.
 void setTextColor(QWidget* w, QPalette::ColorRole role, const std::optional<Color>& color) {
   if (!color) return;
   QPalette pal = w->palette();
-  pal.setColor(role, color->toQColor());
+  for (auto group : {QPalette::Active, QPalette::Inactive}) pal.setColor(group, role, color->toQColor());
+  if (role == QPalette::Base) pal.setColor(QPalette::Disabled, role, color->toQColor());
   w->setPalette(pal);
 }
 
