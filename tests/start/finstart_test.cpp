@@ -115,6 +115,20 @@ TEST_F(StartWindowTest, WithNoPreferencesFileShowsTheDefaultsInEnglish) {
   EXPECT_EQ(captions(w), english);
 }
 
+TEST_F(StartWindowTest, NoEmptyTableWindowFlashesUpBehindIt) {
+  struct : QObject {
+    int windows = 0;
+    bool eventFilter(QObject* o, QEvent* e) override {
+      windows += e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow();
+      return false;
+    }
+  } shows;
+  qApp->installEventFilter(&shows);
+  finstart::instance();
+  qApp->removeEventFilter(&shows);
+  EXPECT_EQ(shows.windows, 1) << "only the start window reaches the screen";
+}
+
 TEST_F(StartWindowTest, EveryOptionGoesFromTheGlobalsToTheControlsAndBack) {
   const struct {
     std::string in, shown, stored;
