@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSlider>
 #include <QToolButton>
@@ -464,6 +465,15 @@ void Window::build() {
       previousFocusable = w;
     }
     controls_.push_back(std::move(control));
+  }
+
+  if (properties_.placement == Placement::MainScreen) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+      box->activate();  // the frame takes its size from the content and the menu bar
+      QRect place(QPoint(), frame->size());
+      place.moveCenter(screen->availableGeometry().center());
+      frame->move(place.topLeft());
+    }
   }
 
   // Control Open events, then the window's.

@@ -85,7 +85,7 @@ finstart::finstart() {
 
 fw::WindowProperties finstart::properties() const {
   return {.title = "Brivano", .width = 400, .height = 420, .modal = true, .maximizeBox = false,
-          .backColor = fw::hex(0xE6E6E6)};
+          .placement = fw::Placement::Default, .backColor = fw::hex(0xE6E6E6)};
 }
 
 std::vector<fw::ControlRow> finstart::layout() const {
