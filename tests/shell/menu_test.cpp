@@ -1,3 +1,6 @@
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include "engine/globali.h"
@@ -58,6 +61,18 @@ TEST(MenuTexts, WithoutAnApplicationOrItsMenuBarNothingChanges) {
   fw::Application app;
   Globali::local_ita();
   EXPECT_EQ(bar.item("FileMenu").text(), "&File");
+}
+
+// The open dialog is Qt's own: its texts come from Qt's translations, chosen with the menu's language.
+TEST(MenuTexts, TheOpenDialogSpeaksTheLanguageOfTheMenu) {
+  for (bool italian : {true, false}) {
+    italian ? Globali::local_ita() : Globali::local_usa();
+    QFileDialog open;
+    open.setOption(QFileDialog::DontUseNativeDialog);
+    EXPECT_EQ(open.windowTitle().toStdString(), italian ? "Apri" : "Open");
+    EXPECT_EQ(open.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text().toStdString(),
+              italian ? "Annulla" : "Cancel");
+  }
 }
 
 }  // namespace
