@@ -1,10 +1,13 @@
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "engine/globali.h"
 #include "framework/application.h"
+#include "framework/files.h"
 #include "shell/menubar1.h"
 
 namespace {
@@ -67,11 +70,16 @@ TEST(MenuTexts, WithoutAnApplicationOrItsMenuBarNothingChanges) {
 TEST(MenuTexts, TheOpenDialogSpeaksTheLanguageOfTheMenu) {
   for (bool italian : {true, false}) {
     italian ? Globali::local_ita() : Globali::local_usa();
-    QFileDialog open;
-    open.setOption(QFileDialog::DontUseNativeDialog);
-    EXPECT_EQ(open.windowTitle().toStdString(), italian ? "Apri" : "Open");
-    EXPECT_EQ(open.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text().toStdString(),
-              italian ? "Annulla" : "Cancel");
+    std::string texts;
+    QTimer::singleShot(0, [&texts] {
+      auto* open = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!open) return;
+      QString cancel = open->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
+      texts = (open->windowTitle() + "|" + cancel + "|" + open->nameFilters().join("")).toStdString();
+      open->reject();
+    });
+    EXPECT_EQ(fw::GetOpenFolderItem(), std::nullopt);
+    EXPECT_EQ(texts, italian ? "Apri|Annulla|Tutti i file (*)" : "Open|Cancel|All Files (*)");
   }
 }
 
