@@ -7,6 +7,17 @@
 
 namespace Globali {
 
+namespace {
+
+// A card place shows its card alone: a place that held another card loses it, and a card drawn
+// again over itself would darken its soft corners.
+void drawAlone(fw::Control& place, int picture) {
+  place.refresh(true);
+  place.graphics().DrawPicture(immagine(picture), 0, 0);
+}
+
+}  // namespace
+
 void mazzodisegna(int k) { drawPile(window1::instance().control("canvmazzo", k), 40 - contatore(k)); }
 
 void spalmacarte() {
@@ -25,11 +36,7 @@ void spalmacarte() {
   }
   // Right to left: each card is drawn over its right neighbour, and the drawn canvas comes to the
   // front, so the first card shows whole and every card takes the clicks where it is seen.
-  for (int i = n; i >= 1; --i) {
-    fw::Control& place = w.control("canvtav", i);
-    place.refresh(true);  // a place that held another card shows only the new one
-    place.graphics().DrawPicture(immagine(tavcarta(i)), 0, 0);
-  }
+  for (int i = n; i >= 1; --i) drawAlone(w.control("canvtav", i), tavcarta(i));
   w.control("helptesto").setText("");
   w.control("Canvas1").setVisible(false);
   w.control("Canvas2").setVisible(false);
@@ -56,16 +63,12 @@ void ridisegna() {
   if (drawing) return;
   drawing = true;
   window1& w = window1::instance();
-  for (int i = tavacartequante; i >= 1; --i) {
-    w.control("canvtav", i).graphics().DrawPicture(immagine(tavcarta(i)), 0, 0);
-  }
+  for (int i = tavacartequante; i >= 1; --i) drawAlone(w.control("canvtav", i), tavcarta(i));
   int shown = pref_cs ? 1 : 0;  // a covered computer card is drawn as picture 0, the back
   for (int slot = 1; slot <= 3; ++slot) {
     // Negated slots belong to a hand whose card is in play: they are not drawn.
-    if (placarta(slot) > 0) w.control("canvgio", slot).graphics().DrawPicture(immagine(placarta(slot)), 0, 0);
-    if (maccarta(slot) > 0) {
-      w.control("canvmac", slot).graphics().DrawPicture(immagine(maccarta(slot) * shown), 0, 0);
-    }
+    if (placarta(slot) > 0) drawAlone(w.control("canvgio", slot), placarta(slot));
+    if (maccarta(slot) > 0) drawAlone(w.control("canvmac", slot), maccarta(slot) * shown);
   }
   drawing = false;
 }

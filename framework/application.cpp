@@ -1,7 +1,11 @@
 #include "framework/application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
 #include <QTimer>
+#include <QTranslator>
 
 #include "framework/window.h"
 
@@ -86,6 +90,20 @@ void Application::quit(int code) {
 
 void Quit(int code) {
   if (Application* app = Application::current()) app->quit(code);
+}
+
+void setInterfaceLanguage(const std::string& language) {
+  static QPointer<QTranslator> installed;
+  delete installed.data();  // a translator leaves the application as it is deleted
+  if (language == "en" || !QCoreApplication::instance()) return;
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (translator->load(QLocale(QString::fromStdString(language)), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+  } else {
+    delete translator;
+  }
 }
 
 }  // namespace fw

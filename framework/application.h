@@ -64,4 +64,8 @@ class Application {
 // Closes every open window (running their Close events), then the application's Close, then leaves the loop.
 void Quit(int code = 0);
 
+// The language of the platform's own texts, such as the open dialog's, as a code like "it".
+// "en", the platform's own, is the default; so is any language whose translations are not installed.
+void setInterfaceLanguage(const std::string& language);
+
 }  // namespace fw

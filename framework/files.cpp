@@ -107,7 +107,8 @@ std::optional<std::string> GetOpenFolderItem() {
     dialogAnswers().pop_front();
     return answer;
   }
-  QString path = QFileDialog::getOpenFileName(nullptr, QString(), QString(), QStringLiteral("Any file (*)"));
+  // No filter of our own: Qt's "All Files (*)" comes in the interface language.
+  QString path = QFileDialog::getOpenFileName(nullptr, QString(), QString(), QString());
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
 }

@@ -9,10 +9,13 @@ namespace fw {
 
 std::string MenuItem::text() const {
   if (action_->menu()) return action_->menu()->title().toStdString();
+  if (action_->isSeparator()) return "-";
   return action_->text().toStdString();
 }
 
 void MenuItem::setText(const std::string& text) {
+  // A separator stays a plain line: the style would draw any text it held beside it.
+  if (action_->isSeparator()) return;
   action_->setText(QString::fromStdString(text));
   if (action_->menu()) action_->menu()->setTitle(QString::fromStdString(text));
 }
@@ -40,8 +43,9 @@ MenuItem& MenuBar::append(const std::string& parent, const std::string& name, co
       if (e.item->name() == parent && e.menu) menu = e.menu;
     }
     if (!menu) fatal("menu " + parent + " does not exist");
-    action = new QAction(qtext, &owner_);
-    if (text == "-") action->setSeparator(true);
+    const bool separator = text == "-";
+    action = new QAction(separator ? QString() : qtext, &owner_);
+    action->setSeparator(separator);
     action->setMenuRole(QAction::NoRole);
     if (!shortcut.empty()) {
       QString keys = QString::fromStdString(shortcut);

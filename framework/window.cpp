@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSlider>
 #include <QToolButton>
@@ -59,10 +60,13 @@ QString qs(const std::string& s) {
   return text;
 }
 
+// A fixed text colour holds while the control is enabled: disabled text keeps the platform's
+// disabled colour, or nobody could tell that it is disabled. A back colour holds always.
 void setTextColor(QWidget* w, QPalette::ColorRole role, const std::optional<Color>& color) {
   if (!color) return;
   QPalette pal = w->palette();
-  pal.setColor(role, color->toQColor());
+  for (auto group : {QPalette::Active, QPalette::Inactive}) pal.setColor(group, role, color->toQColor());
+  if (role == QPalette::Base) pal.setColor(QPalette::Disabled, role, color->toQColor());
   w->setPalette(pal);
 }
 
@@ -463,6 +467,15 @@ void Window::build() {
       previousFocusable = w;
     }
     controls_.push_back(std::move(control));
+  }
+
+  if (properties_.placement == Placement::MainScreen) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+      box->activate();  // the frame takes its size from the content and the menu bar
+      QRect place(QPoint(), frame->size());
+      place.moveCenter(screen->availableGeometry().center());
+      frame->move(place.topLeft());
+    }
   }
 
   // Control Open events, then the window's.

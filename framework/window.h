@@ -129,6 +129,9 @@ class Control : public QObject {
   std::map<std::string, std::function<void(Control&)>> handlers_;
 };
 
+// Where a window first opens: where the desktop puts it, or centred on the main screen.
+enum class Placement { Default, MainScreen };
+
 struct WindowProperties {
   std::string title{};
   int width = 0, height = 0;
@@ -138,6 +141,7 @@ struct WindowProperties {
   bool closeBox = true, minimizeBox = true, maximizeBox = false;
   bool menuBar = true;
   bool visible = true;     // shown as soon as it is built
+  Placement placement = Placement::Default;
   std::optional<Color> backColor{};
   PictureSource backdrop = nullptr;
 };

@@ -55,7 +55,8 @@ winscoring::winscoring() {
 
 fw::WindowProperties winscoring::properties() const {
   return {.title = "Scoring", .width = 780, .height = 555, .modal = true, .resizable = true,
-          .maximizeBox = true, .backColor = fw::hex(0xA3CC8E), .backdrop = fondoscor};
+          .maximizeBox = true, .placement = fw::Placement::MainScreen, .backColor = fw::hex(0xA3CC8E),
+          .backdrop = fondoscor};
 }
 
 std::vector<fw::ControlRow> winscoring::layout() const {

@@ -24,6 +24,7 @@ constexpr MenuText menuTexts[] = {
 };
 
 void setMenuTexts(bool italian) {
+  fw::setInterfaceLanguage(italian ? "it" : "en");  // the open dialog's own texts
   fw::Application* app = fw::Application::current();
   if (!app || !app->menuBar()) return;  // no menu to name yet
   for (const MenuText& text : menuTexts) app->menuBar()->item(text.item).setText(italian ? text.italian : text.english);

@@ -85,7 +85,7 @@ finstart::finstart() {
 
 fw::WindowProperties finstart::properties() const {
   return {.title = "Brivano", .width = 400, .height = 420, .modal = true, .maximizeBox = false,
-          .backColor = fw::hex(0xE6E6E6)};
+          .placement = fw::Placement::Default, .backColor = fw::hex(0xE6E6E6)};
 }
 
 std::vector<fw::ControlRow> finstart::layout() const {
@@ -126,8 +126,9 @@ std::vector<fw::ControlRow> finstart::layout() const {
 
 void finstart::Event_Open() {
   camlin();
-  // No hand in progress stays behind the start window: a table window is built if need be and closed.
-  window1::instance().Close();
+  // No hand in progress stays behind the start window. With none open there is nothing to close:
+  // building one only to close it would flash an empty table on the screen.
+  if (window1* table = window1::live()) table->Close();
   aggiornabottonistart();
 }
 

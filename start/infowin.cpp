@@ -15,7 +15,8 @@ infowin::infowin() {
 
 fw::WindowProperties infowin::properties() const {
   // No close box: only OK (or Return) closes it.
-  return {.title = "Brivano Info", .width = 250, .height = 210, .modal = true, .closeBox = false};
+  return {.title = "Brivano Info", .width = 250, .height = 210, .modal = true, .closeBox = false,
+          .placement = fw::Placement::MainScreen};
 }
 
 std::vector<fw::ControlRow> infowin::layout() const {

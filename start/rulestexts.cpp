@@ -187,5 +187,6 @@ std::vector<fw::ControlRow> rulesLayout(const std::string& text) {
 
 fw::WindowProperties rulesProperties(const std::string& title) {
   // Modal like the start window, so it can be used while that one is open; shown by the caller.
-  return {.title = title, .width = 480, .height = 480, .modal = true, .visible = false};
+  return {.title = title, .width = 480, .height = 480, .modal = true, .visible = false,
+          .placement = fw::Placement::MainScreen};
 }

@@ -30,6 +30,7 @@ fw::WindowProperties window1::properties() const {
           .maximizeBox = false,
           .menuBar = true,
           .visible = true,
+          .placement = fw::Placement::MainScreen,
           .backdrop = legno};
 }
 

@@ -1,4 +1,7 @@
 // Every File-menu command, chosen from the menu bar of every window and by its shortcut.
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "engine/globali.h"
 #include "scoring/winscoring.h"
 #include "start/finstart.h"
@@ -106,5 +109,20 @@ INSTANTIATE_TEST_SUITE_P(EveryWindow, Commands, ::testing::Combine(::testing::Ra
                            return std::string(places[std::get<0>(info.param)].name) +
                                   (std::get<1>(info.param) ? "_by_shortcut" : "_by_menu");
                          });
+
+class Placement : public apprun::Fixture<> {};
+
+// The start window goes where the desktop puts it; every other window opens in the middle of the main screen.
+TEST_F(Placement, WindowsOpenCentredOnTheMainScreen) {
+  apprun::run([](App&) {
+    const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+    for (const Place& place : places) {
+      const QRect frame = tidy(place).frame()->frameGeometry();
+      if (place.live != liveOf<finstart>) {
+        EXPECT_LE((frame.center() - middle).manhattanLength(), 4) << place.name << ", give or take its border";
+      }
+    }
+  });
+}
 
 }  // namespace

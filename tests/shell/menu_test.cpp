@@ -1,7 +1,13 @@
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "engine/globali.h"
 #include "framework/application.h"
+#include "framework/files.h"
 #include "shell/menubar1.h"
 
 namespace {
@@ -44,6 +50,8 @@ TEST(MenuBar, TwelveItemsInOrderWithShortcutsAndBothLanguages) {
     italian ? Globali::local_ita() : Globali::local_usa();
     for (std::size_t i = 0; i < items.size(); ++i) {
       EXPECT_EQ(items[i]->text(), italian ? rows[i].italian : rows[i].english);
+      // Qt's style would draw a separator's text beside its line.
+      EXPECT_TRUE(!items[i]->separator() || items[i]->action()->text().isEmpty()) << rows[i].name;
     }
   }
 }
@@ -56,6 +64,23 @@ TEST(MenuTexts, WithoutAnApplicationOrItsMenuBarNothingChanges) {
   fw::Application app;
   Globali::local_ita();
   EXPECT_EQ(bar.item("FileMenu").text(), "&File");
+}
+
+// The open dialog is Qt's own: its texts come from Qt's translations, chosen with the menu's language.
+TEST(MenuTexts, TheOpenDialogSpeaksTheLanguageOfTheMenu) {
+  for (bool italian : {true, false}) {
+    italian ? Globali::local_ita() : Globali::local_usa();
+    std::string texts;
+    QTimer::singleShot(0, [&texts] {
+      auto* open = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!open) return;
+      QString cancel = open->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
+      texts = (open->windowTitle() + "|" + cancel + "|" + open->nameFilters().join("")).toStdString();
+      open->reject();
+    });
+    EXPECT_EQ(fw::GetOpenFolderItem(), std::nullopt);
+    EXPECT_EQ(texts, italian ? "Apri|Annulla|Tutti i file (*)" : "Open|Cancel|All Files (*)");
+  }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The start window driven as a player would: options in and out of the engine, languages, buttons.
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -78,6 +79,15 @@ void press(finstart& w, const char* slider, Qt::Key key) {
   QTest::keyClick(w.control(slider).widget(), key);
 }
 
+// The darkest grey a control shows: its text's colour wherever a stroke covers a whole pixel.
+int darkest(fw::Control& c) {
+  QImage shot = c.widget()->grab().toImage();
+  int least = 255;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) least = std::min(least, qGray(shot.pixel(x, y)));
+  return least;
+}
+
 class StartWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -103,6 +113,20 @@ TEST_F(StartWindowTest, WithNoPreferencesFileShowsTheDefaultsInEnglish) {
   EXPECT_EQ(w.control("Canvasl", 0).widget()->toolTip(), "click here for english language");
   EXPECT_EQ(w.control("Canvasl", 1).widget()->toolTip(), "clicca qui per l'italiano");
   EXPECT_EQ(captions(w), english);
+}
+
+TEST_F(StartWindowTest, NoEmptyTableWindowFlashesUpBehindIt) {
+  struct : QObject {
+    int windows = 0;
+    bool eventFilter(QObject* o, QEvent* e) override {
+      windows += e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow();
+      return false;
+    }
+  } shows;
+  qApp->installEventFilter(&shows);
+  finstart::instance();
+  qApp->removeEventFilter(&shows);
+  EXPECT_EQ(shows.windows, 1) << "only the start window reaches the screen";
 }
 
 TEST_F(StartWindowTest, EveryOptionGoesFromTheGlobalsToTheControlsAndBack) {
@@ -163,6 +187,21 @@ TEST_F(StartWindowTest, CoupledControlsSlidersAndTheirLabels) {
   w.frame()->close();
   gui::settle();
   EXPECT_EQ(stored(), "apt60 tc1 fc0 us0 pu50 ms0 cs0 me0 trevi0");
+}
+
+TEST_F(StartWindowTest, TheMemoryLabelsLookDisabledWithTheirSlider) {
+  const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+  for (int lingua : {1, 2}) {
+    Globali::lingua = lingua;
+    finstart& w = finstart::instance();
+    for (int on : {0, 1}) {
+      tick(w, "CheckBox2");
+      for (const char* name : {"StaticText2", "StaticText3"})
+        EXPECT_EQ(darkest(w.control(name)), on ? 0 : qGray(grey.rgb())) << name << " in language " << lingua;
+    }
+    w.Close();
+    gui::settle();
+  }
 }
 
 TEST_F(StartWindowTest, FlagsChangeTheWindowTheMenuAndTheRulesButNoOption) {

@@ -256,4 +256,19 @@ TEST_F(Drawing, RedrawShowsTableAndHandsButNotTheNegatedSlots) {
   }
 }
 
+// Soft, partly transparent card edges, as the real cards have, must not darken however often they are redrawn.
+TEST_F(Drawing, RedrawingAgainLeavesEveryPixelAsItWas) {
+  for (int card = 0; card <= 40; ++card) Globali::immagine(card) = tabletest::solid(QColor(120, 0, 0, 128));
+  layOut(5);
+  for (int slot = 1; slot <= 3; ++slot) {
+    Globali::placarta(slot) = slot;
+    Globali::maccarta(slot) = 10 + slot;
+  }
+  Globali::ridisegna();
+  const QImage shown = w().content()->grab().toImage();
+  Globali::ridisegna();
+  Globali::ridisegna();
+  EXPECT_EQ(w().content()->grab().toImage(), shown);
+}
+
 }  // namespace
