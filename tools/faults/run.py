@@ -195,6 +195,8 @@ class Runner:
         log = self.logs / f"{tag}.ctest.log"
         cmd = ["ctest", "--test-dir", str(self.build), "-j", str(self.args.jobs),
                "--timeout", str(self.args.timeout), "--output-on-failure"]
+        if self.args.label:
+            cmd += ["-L", self.args.label]
         code = run_group(cmd, self.build, self.env, self.args.run_timeout, log)
         if code is None:
             return [f"(the whole run passed {self.args.run_timeout} s)"]
@@ -306,6 +308,7 @@ def main():
     parser.add_argument("--run-timeout", type=int, default=900, help="seconds a whole ctest run may take (default: 900)")
     parser.add_argument("--build-timeout", type=int, default=1800, help="seconds a build may take (default: 1800)")
     parser.add_argument("--names", type=int, default=3, help="failing tests shown per fault (default: 3)")
+    parser.add_argument("--label", help="run only the test programs whose label (their folder under tests/) matches this regex")
     parser.add_argument("--check", action="store_true", help="only check that each fault applies; no build")
     parser.add_argument("--no-clean-run", action="store_true", help="skip the first run without any fault")
     parser.add_argument("--report", help="also write the results to this tab-separated file")
