@@ -23,10 +23,7 @@ struct Sound::Impl {
   QSoundEffect effect;
 };
 
-Sound::Sound(std::string path) : path_(std::move(path)), impl_(std::make_unique<Impl>()) {
-  impl_->effect.setSource(QUrl::fromLocalFile(QString::fromStdString(path_)));
-  impl_->effect.setVolume(1.0f);
-}
+Sound::Sound(std::string path) : path_(std::move(path)) {}
 
 Sound::~Sound() = default;
 
@@ -34,13 +31,19 @@ void Sound::Play() {
   auto& log = mediaLog();
   ++log.plays;
   if (volume_ > 0) ++log.audiblePlays;
+  if (!impl_) {
+    // The audio back end is made for the first sound, not at start: it costs memory and threads.
+    impl_ = std::make_unique<Impl>();
+    impl_->effect.setSource(QUrl::fromLocalFile(QString::fromStdString(path_)));
+    setVolume(volume_);
+  }
   // With no audio device the effect never reports its end; restarting it is still safe.
   impl_->effect.play();
 }
 
 void Sound::setVolume(int volume) {
   volume_ = std::clamp(volume, 0, 100);
-  impl_->effect.setVolume(static_cast<float>(volume_) / 100.0f);
+  if (impl_) impl_->effect.setVolume(static_cast<float>(volume_) / 100.0f);
 }
 
 SoundPtr GetSound(int n) {
