@@ -3,12 +3,19 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QTextToSpeech>
+#include <QLibrary>
 #include <QUrl>
 #include <algorithm>
 
+#include "framework/mediabackend.h"
 #include "framework/picture.h"
+
+#ifndef BRIVANO_LIBDIR
+#define BRIVANO_LIBDIR ""
+#endif
+#ifndef BRIVANO_MEDIA_MODULE
+#define BRIVANO_MEDIA_MODULE "libbrivano_media.so"
+#endif
 
 namespace fw {
 
@@ -19,14 +26,28 @@ MediaLog& mediaLog() {
   return log;
 }
 
+namespace {
+
+// Loaded at the first sound or remark, from beside the program or the installed library folder; without
+// it the game is silent, as without an audio device.
+MediaBackend* backend() {
+  static MediaBackend* const loaded = []() -> MediaBackend* {
+    for (const QString& folder : {QCoreApplication::applicationDirPath(), QStringLiteral(BRIVANO_LIBDIR)}) {
+      QLibrary module(folder + "/" BRIVANO_MEDIA_MODULE);
+      if (auto entry = reinterpret_cast<MediaBackend* (*)()>(module.resolve("brivanoMediaBackend"))) return entry();
+    }
+    return nullptr;
+  }();
+  return loaded;
+}
+
+}  // namespace
+
 struct Sound::Impl {
-  QSoundEffect effect;
+  std::unique_ptr<SoundEffect> effect;
 };
 
-Sound::Sound(std::string path) : path_(std::move(path)), impl_(std::make_unique<Impl>()) {
-  impl_->effect.setSource(QUrl::fromLocalFile(QString::fromStdString(path_)));
-  impl_->effect.setVolume(1.0f);
-}
+Sound::Sound(std::string path) : path_(std::move(path)) {}
 
 Sound::~Sound() = default;
 
@@ -34,13 +55,18 @@ void Sound::Play() {
   auto& log = mediaLog();
   ++log.plays;
   if (volume_ > 0) ++log.audiblePlays;
-  // With no audio device the effect never reports its end; restarting it is still safe.
-  impl_->effect.play();
+  if (!impl_) {
+    // The audio back end is made for the first sound, not at start: it costs memory and threads.
+    impl_ = std::make_unique<Impl>();
+    if (MediaBackend* media = backend()) impl_->effect = media->newSound(QString::fromStdString(path_));
+    setVolume(volume_);
+  }
+  if (impl_->effect) impl_->effect->play();
 }
 
 void Sound::setVolume(int volume) {
   volume_ = std::clamp(volume, 0, 100);
-  impl_->effect.setVolume(static_cast<float>(volume_) / 100.0f);
+  if (impl_ && impl_->effect) impl_->effect->setVolume(static_cast<float>(volume_) / 100.0f);
 }
 
 SoundPtr GetSound(int n) {
@@ -55,20 +81,9 @@ void Beep() {
   QApplication::beep();
 }
 
-namespace {
-QTextToSpeech* speechEngine() {
-  // flite answers at once, also without an audio device; the default engine can block.
-  static QTextToSpeech* engine = new QTextToSpeech(QStringLiteral("flite"), qApp);
-  return engine;
-}
-}  // namespace
-
 void Speak(const std::string& text, bool interrupt) {
   mediaLog().spoken.push_back(text);
-  QTextToSpeech* engine = speechEngine();
-  if (engine->state() == QTextToSpeech::Error) return;
-  if (interrupt) engine->stop();
-  engine->say(QString::fromStdString(text));
+  if (MediaBackend* media = backend()) media->speak(QString::fromStdString(text), interrupt);
 }
 
 void ShowURL(const std::string& address) {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #ifndef BRIVANO_DATADIR
 #define BRIVANO_DATADIR ""
@@ -50,6 +51,23 @@ void Graphics::DrawLine(int x1, int y1, int x2, int y2) {
 Picture::Picture(QImage image)
     : image_(std::move(image)), graphics_(&image_, nullptr) {}
 
+PicturePtr Picture::fromFile(const QString& path) {
+  auto picture = std::make_shared<Picture>(QImage());
+  picture->file_ = path;
+  return picture;
+}
+
+const QImage& Picture::image() const {
+  if (!file_.isEmpty()) {
+    // Decoding the whole deck at start would cost more than the start window itself.
+    const QString path = std::exchange(file_, QString());
+    ++loads;
+    QImage decoded;
+    if (decoded.load(path, "PNG")) image_ = decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  }
+  return image_;
+}
+
 PicturePtr NewPicture(int width, int height, int /*depth*/) {
   QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
@@ -70,10 +88,11 @@ std::string resourceFolder() {
 
 PicturePtr GetPicture(int n) {
   QString path = QString::fromStdString(resourceFolder()) + QString("/pictures/%1.png").arg(n);
-  ++loads;
-  QImage image;
-  if (!image.load(path, "PNG")) return nullptr;
-  return std::make_shared<Picture>(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+  if (!QFileInfo(path).isFile()) {
+    ++loads;
+    return nullptr;
+  }
+  return Picture::fromFile(path);
 }
 
 int resourceLoadCount() { return loads; }

@@ -34,15 +34,22 @@ class Graphics {
 class Picture {
  public:
   explicit Picture(QImage image);
+  // A picture whose file is read and decoded when it is first drawn or measured, and only then;
+  // a file that cannot be read gives an empty picture, which draws nothing.
+  static std::shared_ptr<Picture> fromFile(const QString& path);
   Picture(const Picture&) = delete;
   Picture& operator=(const Picture&) = delete;
-  int Width() const { return image_.width(); }
-  int Height() const { return image_.height(); }
-  Graphics& graphics() { return graphics_; }
-  const QImage& image() const { return image_; }
+  int Width() const { return image().width(); }
+  int Height() const { return image().height(); }
+  Graphics& graphics() {
+    image();
+    return graphics_;
+  }
+  const QImage& image() const;
 
  private:
-  QImage image_;
+  mutable QImage image_;
+  mutable QString file_;  // still to be read
   Graphics graphics_;
 };
 
@@ -50,13 +57,13 @@ class Picture {
 PicturePtr NewPicture(int width, int height, int depth = 32);
 
 // Resource number n from the artwork folder, or nil when there is none.
-// Every call reads the file again: caching is the accessors' business.
+// Every call makes a new picture that reads the file again: caching is the accessors' business.
 PicturePtr GetPicture(int n);
 
 // The folder that holds pictures/ and sounds/: beside the program, or the installed data folder.
 std::string resourceFolder();
 
-// How many resource files have been read so far (pictures and sounds).
+// How many times a resource file has been read, or looked for and not found, so far (pictures and sounds).
 int resourceLoadCount();
 
 }  // namespace fw

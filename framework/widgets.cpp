@@ -5,25 +5,36 @@
 namespace fw {
 
 CanvasWidget::CanvasWidget(QWidget* parent, int width, int height)
-    : QWidget(parent),
-      image_(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied),
-      graphics_(&image_, [this] {
-        // What was drawn last lies on top: overlapping canvases stack (and take clicks) in drawing order.
-        raise();
-        update();
-      }) {
-  image_.fill(Qt::transparent);
+    : QWidget(parent), size_(std::max(width, 1), std::max(height, 1)) {}
+
+QImage& CanvasWidget::image() {
+  if (image_.isNull()) {
+    image_ = QImage(size_, QImage::Format_ARGB32_Premultiplied);
+    image_.fill(Qt::transparent);
+  }
+  return image_;
+}
+
+Graphics& CanvasWidget::graphics() {
+  if (!graphics_) {
+    graphics_.emplace(&image(), [this] {
+      // What was drawn last lies on top: overlapping canvases stack (and take clicks) in drawing order.
+      raise();
+      update();
+    });
+  }
+  return *graphics_;
 }
 
 void CanvasWidget::erase() {
-  image_.fill(Qt::transparent);
+  if (!image_.isNull()) image_.fill(Qt::transparent);
   update();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (backdrop_) p.drawImage(QPoint(0, 0), backdrop_->image());
-  p.drawImage(QPoint(0, 0), image_);
+  if (!image_.isNull()) p.drawImage(QPoint(0, 0), image_);
 }
 
 RectWidget::RectWidget(QWidget* parent, QColor fill, QColor border, int borderWidth, int corner)

@@ -4,16 +4,19 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "framework/picture.h"
 
 namespace fw {
 
+// Its drawing lives in an image made when something is first drawn (or read): most canvases of a
+// window stay empty for a long time, some for good.
 class CanvasWidget : public QWidget {
  public:
   CanvasWidget(QWidget* parent, int width, int height);
-  QImage& image() { return image_; }
-  Graphics& graphics() { return graphics_; }
+  QImage& image();
+  Graphics& graphics();
   void setBackdrop(const PicturePtr& picture) {
     backdrop_ = picture;
     update();
@@ -24,8 +27,9 @@ class CanvasWidget : public QWidget {
   void paintEvent(QPaintEvent*) override;
 
  private:
+  QSize size_;
   QImage image_;
-  Graphics graphics_;
+  std::optional<Graphics> graphics_;
   PicturePtr backdrop_;
 };
 

@@ -27,6 +27,9 @@ TEST(Media, SoundPlaysAtItsVolumeAndMutedPlaysAreCounted) {
   sound.Play();
   EXPECT_EQ(fw::mediaLog().plays, 3);
   EXPECT_EQ(fw::mediaLog().audiblePlays, 2);
+  QFile maps("/proc/self/maps");
+  ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(maps.readAll().contains("libQt6Multimedia")) << "the first sound loads the audio back end";
   gui::settle();
 }
 

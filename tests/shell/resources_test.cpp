@@ -1,3 +1,4 @@
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 #include "framework/picture.h"
@@ -5,19 +6,28 @@
 
 namespace {
 
-TEST(Resources, EachAccessorLoadsOnceAndKeepsItsPicture) {
+TEST(Resources, EachAccessorKeepsOnePictureReadOnceWhenFirstDrawn) {
   int before = fw::resourceLoadCount();
   fw::PicturePtr first = legno();
   ASSERT_NE(first, nullptr) << "the artwork is beside the tests";
   EXPECT_EQ(legno(), first) << "one shared object";
+  EXPECT_EQ(fw::resourceLoadCount(), before) << "nothing is read before it is needed";
+  fw::NewPicture(8, 8)->graphics().DrawPicture(legno(), 0, 0);
+  EXPECT_EQ(legno()->Width(), 780);
   EXPECT_EQ(fw::resourceLoadCount(), before + 1);
 }
 
-TEST(Resources, AMissingNumberIsNilAtEveryCallAndAskedAgain) {
+TEST(Resources, AMissingNumberIsNilAtEveryCallAndAnUnreadableFileDrawsNothing) {
   int before = fw::resourceLoadCount();
   EXPECT_EQ(fw::GetPicture(218), nullptr);
   EXPECT_EQ(fw::GetPicture(218), nullptr);
   EXPECT_EQ(fw::resourceLoadCount(), before + 2);
+  QTemporaryFile junk;
+  ASSERT_TRUE(junk.open() && junk.write("not a picture") > 0 && junk.flush());
+  fw::PicturePtr unreadable = fw::Picture::fromFile(junk.fileName()), target = fw::NewPicture(8, 8);
+  for (int i = 0; i < 2; ++i) target->graphics().DrawPicture(unreadable, 0, 0);
+  EXPECT_EQ(target->image(), fw::NewPicture(8, 8)->image());
+  EXPECT_EQ(fw::resourceLoadCount(), before + 3) << "tried once";
 }
 
 TEST(Resources, FacesFollowTheCardNumbering) {
