@@ -12,23 +12,17 @@ namespace reference {
 inline void cercapresapre(int value) {
   using namespace Globali;
   const int n = tavacartequante;
+  int whole = 0, weight = 0, equal = 0;
   for (int i = 1; i <= 40; ++i) puoscelta(i) = 0;
+  for (int i = 1; i <= n; ++i) whole += valorecarta(tavcarta(i)), weight += impo(tavcarta(i));
 
   if (value == pref_apt) {
-    int weight = 0;
-    for (int i = 1; i <= n; ++i) weight += impo(tavcarta(i));
     puoscegliere = tipopresa::presaasso;
     sceltavale = -1000 + weight;
     return;
   }
-
-  int equal = 0;
   for (int i = 1; i <= n; ++i) {
-    if (valorecarta(tavcarta(i)) == value) {
-      puoscelta(i) = 1;
-      sceltavale = impo(tavcarta(i));
-      ++equal;
-    }
+    if (valorecarta(tavcarta(i)) == value) puoscelta(i) = 1, sceltavale = impo(tavcarta(i)), ++equal;
   }
   if (equal > 0) {
     puoscegliere = equal == 1 ? tipopresa::presauguale : tipopresa::presauguali;
@@ -38,22 +32,21 @@ inline void cercapresapre(int value) {
   puoscegliere = tipopresa::presanulla;
   sceltavale = 0;
   int p[6] = {};  // p[depth]: the position chosen at that depth
+  // A combination: the player's marks build up; the computer keeps the one of greatest importance.
   auto test = [&](int k) {
-    int sum = 0, weight = 0;
-    for (int j = 1; j <= k; ++j) {
-      sum += valorecarta(tavcarta(p[j]));
-      weight += impo(tavcarta(p[j]));
-    }
+    int sum = 0, importance = 0;
+    for (int j = 1; j <= k; ++j) sum += valorecarta(tavcarta(p[j])), importance += impo(tavcarta(p[j]));
     if (sum != value) return;
     if (toccaa == lato::latopla) {
-      for (int j = 1; j <= k; ++j) puoscelta(p[j]) = k;
       puoscegliere = tipopresa::presadascegliere;
-    } else if (sceltavale < weight) {
+    } else if (sceltavale < importance) {
       for (int i = 1; i <= 40; ++i) puoscelta(i) = 0;
-      for (int j = 1; j <= k; ++j) puoscelta(p[j]) = k;
-      sceltavale = weight;
+      sceltavale = importance;
       puoscegliere = tipopresa::presacombinazione;
+    } else {
+      return;
     }
+    for (int j = 1; j <= k; ++j) puoscelta(p[j]) = k;
   };
   // Depth first: at each depth every position not already taken, tested before going deeper.
   auto walk = [&](auto& self, int depth) -> void {
@@ -65,17 +58,13 @@ inline void cercapresapre(int value) {
   };
   walk(walk, 1);
 
-  if (puoscegliere == tipopresa::presadascegliere) {
-    int whole = 0, marked = 0;
-    for (int i = 1; i <= n; ++i) whole += valorecarta(tavcarta(i));
-    for (int i = 1; i <= 40; ++i) {
-      if (puoscelta(i) > 1) marked += valorecarta(tavcarta(i));
-    }
-    if (whole == value) {
-      puoscegliere = tipopresa::presatutto;
-    } else if (marked == value) {
-      puoscegliere = tipopresa::presacombinazione;
-    }
+  if (puoscegliere != tipopresa::presadascegliere) return;
+  int marked = 0;
+  for (int i = 1; i <= n; ++i) marked += puoscelta(i) > 1 ? valorecarta(tavcarta(i)) : 0;
+  if (whole == value) {
+    puoscegliere = tipopresa::presatutto;
+  } else if (marked == value) {
+    puoscegliere = tipopresa::presacombinazione;
   }
 }
 

@@ -15,7 +15,6 @@ namespace bot {
 
 using Click = std::function<void(fw::Control&)>;
 
-// Plays one click at a time, so that the caller can look at the game after each.
 class Bot {
  public:
   explicit Bot(Click click, unsigned seed = 1) : click_(std::move(click)), rng_(seed) {}
@@ -33,18 +32,15 @@ class Bot {
       for (int k = 1; k <= 3; ++k)
         if (placarta(k) > 0) playable.push_back(k);
       if (playable.empty()) return false;
-      click_(w->control("canvgio", playable[rng_() % playable.size()]));
-      return true;
+      return click_(w->control("canvgio", playable[rng_() % playable.size()])), true;
     }
-    if (placarta(4) > 0) {
-      if (placarta(4) != plannedCard_) {
-        wanted_ = plan();
-        plannedCard_ = placarta(4);
-      }
-      if (int position = nextChoice()) {
-        click_(w->control("canvtav", position));
-        return true;
-      }
+    if (placarta(4) > 0 && placarta(4) != plannedCard_) wanted_ = plan(), plannedCard_ = placarta(4);
+    // Among equal cards a click moves the single choice, so only a wanted card is clicked there.
+    for (int j = 1; placarta(4) > 0 && j <= tavacartequante; ++j) {
+      const bool want = std::find(wanted_.begin(), wanted_.end(), j) != wanted_.end();
+      const bool chosen = uscita(tavcarta(j)) == statocarta::selezionata;
+      if (want ? chosen : !chosen || puoscegliere != tipopresa::presadascegliere) continue;
+      return click_(w->control("canvtav", j)), true;
     }
     click_(w->control("prendibott"));
     ++presses;
@@ -52,51 +48,29 @@ class Bot {
     return true;
   }
 
-  // Plays until the table window has gone; false when that takes implausibly long.
-  bool finishHand(const std::function<void()>& afterEach = {}) {
-    for (int i = 0; i < 1000; ++i) {
-      if (!move()) return window1::live() == nullptr;
-      if (afterEach) afterEach();
-    }
-    return false;
-  }
-
  private:
-  // The positions to take when the capture leaves a choice: one of the equal cards at random,
-  // or members of the sums, shuffled, adding up to the card played. Empty otherwise.
+  // The positions to take when the capture leaves a choice: one of the equal cards at random, or
+  // members of the sums adding up to the card played, the first such set from a random start.
   std::vector<int> plan() {
     using namespace Globali;
     const bool equal = puoscegliere == tipopresa::presauguali;
     if (!equal && puoscegliere != tipopresa::presadascegliere) return {};
-    std::vector<int> candidates, chosen;
+    std::vector<int> candidates;
     for (int j = 1; j <= tavacartequante; ++j)
       if (equal ? puoscelta(j) == 1 : puoscelta(j) > 1) candidates.push_back(j);
-    if (equal) return candidates.empty() ? candidates : std::vector{candidates[rng_() % candidates.size()]};
-    std::shuffle(candidates.begin(), candidates.end(), rng_);
-    std::function<bool(std::size_t, int)> pick = [&](std::size_t from, int left) {
-      if (left == 0) return !chosen.empty();
-      for (std::size_t i = from; i < candidates.size(); ++i) {
-        const int v = valorecarta(tavcarta(candidates[i]));
-        if (v > left) continue;
+    if (equal) return {candidates[rng_() % candidates.size()]};
+    const unsigned sets = 1u << candidates.size(), start = static_cast<unsigned>(rng_() % sets);
+    for (unsigned s = 1; s < sets; ++s) {
+      std::vector<int> chosen;
+      int sum = 0;
+      for (std::size_t i = 0; i < candidates.size(); ++i) {
+        if (((s + start) % sets >> i & 1) == 0) continue;
         chosen.push_back(candidates[i]);
-        if (pick(i + 1, left - v)) return true;
-        chosen.pop_back();
+        sum += valorecarta(tavcarta(candidates[i]));
       }
-      return false;
-    };
-    return pick(0, valorecarta(placarta(4))) ? chosen : std::vector<int>{};
-  }
-
-  // The next table position to click so that the chosen cards become the planned ones, or 0.
-  // Among equal cards a click moves the single choice, so only a wanted card is clicked.
-  int nextChoice() const {
-    using namespace Globali;
-    for (int j = 1; j <= tavacartequante; ++j) {
-      const bool want = std::find(wanted_.begin(), wanted_.end(), j) != wanted_.end();
-      const bool chosen = uscita(tavcarta(j)) == statocarta::selezionata;
-      if (want ? !chosen : chosen && puoscegliere == tipopresa::presadascegliere) return j;
+      if (sum == valorecarta(placarta(4)) && !chosen.empty()) return chosen;
     }
-    return 0;
+    return {};
   }
 
   Click click_;
