@@ -37,8 +37,7 @@ QByteArray written() {
 // Reads these bytes as the preferences file and gives what is written back.
 QByteArray rewritten(const QByteArray& bytes) {
   QFile file(QString::fromStdString(fw::bareFilePath("brivanoprfs.txt")));
-  EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-  file.close();
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush());
   Preferences::read();
   return written();
 }
