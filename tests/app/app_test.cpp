@@ -19,10 +19,10 @@
 #include "engine/globali.h"
 #include "framework/fatal.h"
 #include "framework/files.h"
+#include "scoring/winscoring.h"
 #include "shell/app.h"
 #include "shell/playerpicture.h"
 #include "shell/resources.h"
-#include "scoring/winscoring.h"
 #include "start/finstart.h"
 #include "start/infowin.h"
 #include "start/regolewin.h"
@@ -108,6 +108,7 @@ std::string writePicture(const std::string& name, int w, int h) {
   return fw::bareFilePath(name);
 }
 
+// Names longer than the 32,767 characters a Qt line edit takes unless told otherwise.
 const std::string longA = std::string(40000, 'a') + "z", longB = "y" + std::string(40000, 'b');
 
 void quitFromMenu(App& app) { app.menu().item("FileQuit").action()->trigger(); }

@@ -98,12 +98,11 @@ TEST(Menu, TwelveItemsInOrderWithTheirTextsInBothLanguages) {
   const struct {
     std::string name, english, italian;
   } rows[] = {
-      {"FileMenu", "File", "Archivio"},          {"FileNewgame", "New game", "Nuova partita"},
-      {"UntitledMenu2", "-", "-"},               {"FileCustompicture", "Player picture..", "Foto giocatore.."},
-      {"FileRules", "How to play..", "Come si gioca.."}, {"FileForceredraw", "Redraw cards", "Ridisegna carte"},
-      {"UntitledMenu1", "-", "-"},               {"FileMuteSound", "Mute Sound", "Mute Sound"},
-      {"FileMuteSpeech", "Mute Speech", "Mute Speech"}, {"UntitledMenu0", "-", "-"},
-      {"FileQuit", "Quit", "Esci"},              {"AppleInfo", "Brivano Info", "Brivano Info"},
+      {"FileMenu", "File", "Archivio"}, {"FileNewgame", "New game", "Nuova partita"}, {"UntitledMenu2", "-", "-"},
+      {"FileCustompicture", "Player picture..", "Foto giocatore.."}, {"FileRules", "How to play..", "Come si gioca.."},
+      {"FileForceredraw", "Redraw cards", "Ridisegna carte"}, {"UntitledMenu1", "-", "-"},
+      {"FileMuteSound", "Mute Sound", "Mute Sound"}, {"FileMuteSpeech", "Mute Speech", "Mute Speech"},
+      {"UntitledMenu0", "-", "-"}, {"FileQuit", "Quit", "Esci"}, {"AppleInfo", "Brivano Info", "Brivano Info"},
   };
   auto items = bar.items();
   ASSERT_EQ(items.size(), std::size(rows));
