@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
-#include <vector>
 
 #include "framework/files.h"
 
@@ -22,22 +20,18 @@ std::optional<QPoint> visiblePoint(const fw::Control& control) {
   QWidget* w = control.widget();
   if (w->isHidden()) return std::nullopt;
   QWidget* content = control.window().content();
-  // Scan from the right edge inwards: covered cards show their right-hand strip.
-  for (int y = w->height() / 2; y >= 0 && y < w->height(); y += w->height()) {
-    for (int x = w->width() - 2; x >= 1; --x) {
-      QPoint p = w->mapTo(content, QPoint(x, y));
-      if (!content->rect().contains(p)) continue;
-      if (content->childAt(p) == w) return p;
-    }
+  // Along the middle line from the right edge inwards: covered cards show their right-hand strip.
+  for (int x = w->width() - 2; x >= 1; --x) {
+    QPoint p = w->mapTo(content, QPoint(x, w->height() / 2));
+    if (content->rect().contains(p) && content->childAt(p) == w) return p;
   }
   return std::nullopt;
 }
 
 bool clickAt(fw::Window& window, QPoint point, Qt::MouseButton button) {
   QWidget* target = window.content()->childAt(point);
-  if (!target) return false;
-  QTest::mouseClick(target, button, Qt::NoModifier, target->mapFrom(window.content(), point));
-  return true;
+  if (target) QTest::mouseClick(target, button, Qt::NoModifier, target->mapFrom(window.content(), point));
+  return target;
 }
 
 void click(fw::Control& control, Qt::MouseButton button) {
@@ -76,9 +70,8 @@ void type(fw::Control& field, const std::string& text) {
 std::string useTemporaryFileFolder() {
   static std::vector<std::unique_ptr<QTemporaryDir>> folders;
   folders.push_back(std::make_unique<QTemporaryDir>());
-  std::string path = folders.back()->path().toStdString();
-  fw::setBareFileFolder(path);
-  return path;
+  fw::setBareFileFolder(folders.back()->path().toStdString());
+  return folders.back()->path().toStdString();
 }
 
 }  // namespace gui

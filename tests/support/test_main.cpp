@@ -1,6 +1,5 @@
 // Every test program runs headless with a real QApplication.
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
