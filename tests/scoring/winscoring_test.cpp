@@ -118,10 +118,11 @@ TEST_P(ScoringWindowHands, OpensUnscoredAndTheFirstPressShowsTheWholeCount) {
   const bool italian = hand.lingua == 2;
   EXPECT_EQ(w.title(), italian ? "Riepilogo partita e punteggio complessivo" : "Match scoring and total scoring");
   EXPECT_EQ(w.control("StaticTx", 13).text(), italian ? "Punti totali" : "Total points");
-  // Values and labels: blue on the counted lines, purple on the scopas, brown on the points.
+  // Values and labels, window active or not: blue on the counted lines, purple on the scopas, brown on the points.
   for (auto [i, rgb] : {std::pair{7, 0x000080}, {8, 0x4F004F}, {9, 0x4F004F}, {10, 0x800000}})
-    for (const char* name : {"cartetext", "StaticTx"})
-      EXPECT_EQ(w.control(name, i).widget()->palette().color(QPalette::WindowText), QColor(rgb)) << name << i;
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+      for (const char* name : {"cartetext", "StaticTx"})
+        EXPECT_EQ(w.control(name, i).widget()->palette().color(group, QPalette::WindowText), QColor(rgb)) << name << i;
   EXPECT_EQ(std::pair(w.control("ProgressB", 1).maximum(), w.control("ProgressB", 1).value()),
             std::pair(hand.pointsToWin, 0));
   EXPECT_EQ(w.control("EditField1").text() + "/" + w.control("EditField2").text(), "Anna/Brivano");

@@ -42,7 +42,6 @@ std::string shown(finstart& w) {
          " trevi" + c("CheckBox7") + " me" + c("Slider1") + "/" + text("StaticText3") + off("StaticText2") +
          off("StaticText3");
 }
-const std::string defaultsShown = "ace0 three0 four1 last0 pu21/21 ai1 cs0 trevi0 me100/100%";
 
 // A click on a check box's square, where a player clicks it.
 void tick(finstart& w, const char* name) {
@@ -88,7 +87,7 @@ TEST_F(StartWindow, OpensWithoutFlashingATableAndClosesAHandInProgress) {
 
 TEST_F(StartWindow, EveryOptionGoesFromTheGlobalsToTheControlsAndBack) {
   const struct { std::string in, shown, stored{}; } trips[] = {  // stored as it came unless the third says otherwise
-      {defaultsStored, defaultsShown},
+      {defaultsStored, "ace0 three0 four1 last0 pu21/21 ai1 cs0 trevi0 me100/100%"},
       {"apt1 tc3 fc1 us1 pu51 ms0 cs1 me0 trevi1", "ace1 three1 four1- last1 pu51/51 ai0 cs1 trevi1 me0-/0%--"},
       {"apt60 tc1 fc0 us0 pu11 ms0 cs0 me37 trevi0", "ace0 three0 four0 last0 pu11/11 ai0 cs0 trevi0 me37-/37%--"},
       // Three at a time never goes with an empty starting table.
