@@ -1,8 +1,6 @@
-// Shared by the table and scoring tests: cards that a pixel tells apart, and a clean state around each test.
+// Shared by the window tests: cards that a pixel tells apart, and a clean state around each test.
 #pragma once
 
-#include <QColor>
-#include <QImage>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -22,22 +20,16 @@ inline fw::PicturePtr solid(QColor color, int width = 100, int height = 165) {
 
 // Every picture 0..40 gets a colour of its own, so a pixel tells which card lies there.
 inline QColor cardColor(int card) { return QColor(card * 6, 255 - card * 6, 100 + card); }
-
 inline void useTestDeck(int width = 100) {
   for (int card = 0; card <= 40; ++card) Globali::immagine(card) = solid(cardColor(card), width);
 }
 
 // Within one unit per channel, for colours made by a conversion.
-inline ::testing::AssertionResult near(QColor seen, QColor wanted) {
-  bool close = seen.alpha() == 255 && std::abs(seen.red() - wanted.red()) <= 1 &&
-               std::abs(seen.green() - wanted.green()) <= 1 && std::abs(seen.blue() - wanted.blue()) <= 1;
-  if (close) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "saw " << seen.name(QColor::HexArgb).toStdString() << ", wanted "
-                                       << wanted.name().toStdString();
+inline bool near(QColor seen, QColor wanted) {
+  return seen.alpha() == 255 && std::abs(seen.red() - wanted.red()) <= 1 &&
+         std::abs(seen.green() - wanted.green()) <= 1 && std::abs(seen.blue() - wanted.blue()) <= 1;
 }
-
 inline bool transparent(const QImage& image, int x, int y) { return image.pixelColor(x, y).alpha() == 0; }
-
 inline bool blank(const QImage& image) {
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
@@ -45,20 +37,17 @@ inline bool blank(const QImage& image) {
   return true;
 }
 
-// Each test starts from the state of a fresh process (names as with no preferences file) and leaves no window.
+// Each test starts from the state of a fresh process in English and leaves no window behind.
 class TableTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Globali::resetState();
-    Globali::nomepla = "Player";
-    Globali::nomemac = "Computer";
     Globali::lingua = 1;
     fw::mediaLog().clear();
   }
   void TearDown() override {
-    if (auto* w = window1::live()) w->Close();
+    for (fw::Window* w : fw::Window::liveWindows()) w->Close();
     gui::settle();
-    Globali::resetState();
   }
 };
 

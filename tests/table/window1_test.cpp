@@ -1,130 +1,156 @@
-// The table window as it is built: a sample of its controls, its first states, labels, focus and clicks.
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-#include <string>
-#include <tuple>
+// The table window as it is built, and the engine's drawing into it, read back from the canvases' pixels.
+#include <QEvent>
+#include <array>
 
+#include "shell/resources.h"
 #include "tests/table/table_support.h"
 
 namespace {
 
-class TableWindow : public tabletest::TableTest {};
+using namespace tabletest;
 
-TEST_F(TableWindow, IsAFixedWindowWithItsControlsInPlaceAndStackingOrder) {
-  window1& w = window1::instance();
-  EXPECT_EQ(w.title(), "Brivano");
-  EXPECT_TRUE(w.frame()->isVisible());  // its wooden backdrop shows in the screenshot test
-  EXPECT_EQ(w.content()->size(), QSize(780, 555));
-  EXPECT_EQ(w.content()->minimumSize(), w.content()->maximumSize()) << "not resizable";
-  EXPECT_FALSE(w.frame()->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(w.controls().size(), 112u);
-  const struct { const char* name; int index, left, top, width, height; } places[] = {
-      {"canvtav", 1, 230, 195, 100, 165},   {"canvtav", 40, 425, 195, 100, 165},  {"canvscope", 2, 574, 380, 201, 165},
-      {"canvgio", 3, 230, 380, 100, 165},   {"canvmazzo", 1, 631, 190, 139, 185}, {"EditField1", -1, 335, 427, 90, 20},
-      {"selezrect", 2, 121, 546, 98, 8},    {"seleztav", 40, 422, 361, 98, 8},    {"prendibott", -1, 339, 482, 82, 58}};
-  for (const auto& p : places) {
-    const fw::Control& c = w.control(p.name, p.index);
-    EXPECT_EQ(std::tuple(c.left(), c.top(), c.width(), c.height()), std::tuple(p.left, p.top, p.width, p.height))
-        << p.name << "(" << p.index << ")";
-  }
-  EXPECT_EQ(w.findControl("canvscope", 1), nullptr) << "the deck has no scopa row";
-  EXPECT_EQ(w.findControl("canvtav", 41), nullptr);
-  EXPECT_EQ(w.findControl("canvgio", 0), nullptr);
-  // What overlaps shows the later control: the remark over its bubble, the button over its frame.
-  w.control("rectobutt").setVisible(true);
-  EXPECT_EQ(w.content()->childAt(QPoint(380, 140)), w.control("Pensotesto").widget());
-  EXPECT_EQ(w.content()->childAt(QPoint(380, 510)), w.control("prendibott").widget());
-  EXPECT_EQ(w.content()->childAt(QPoint(336, 510)), w.control("rectobutt").widget());
-}
+// The pile's pen colours, as the standard HSV conversion gives them.
+const QColor edgeOdd(130, 140, 119), edgeEven(83, 89, 76);     // right-hand edges of the odd and even cards
+const QColor topLight(189, 204, 173), topDark(118, 128, 108);  // top edges: two light, two dark, ...
 
-TEST_F(TableWindow, StartsWithTheButtonOffAndTheMarksHidden) {
-  window1& w = window1::instance();
-  for (const auto& c : w.controls()) EXPECT_EQ(c->enabled(), c->name() != "prendibott") << c->name();
-  EXPECT_TRUE(w.control("prendibott").visible());
-  EXPECT_FALSE(w.control("rectobutt").visible());
-  EXPECT_EQ(w.control("rectobutt").left(), 335) << "moved round the button when the window opens";
-  for (const char* arrow : {"Canvas1", "Canvas2", "Canvas3"}) EXPECT_FALSE(w.control(arrow).visible()) << arrow;
-  for (int k = 1; k <= 3; ++k) EXPECT_FALSE(w.control("selezrect", k).visible()) << k;
-  for (int i = 1; i <= 40; ++i) {
-    fw::Control& bar = w.control("seleztav", i);
-    EXPECT_TRUE(bar.visible()) << i;
-    EXPECT_EQ(bar.left(), i == 40 ? 422 : 231 + 5 * (i - 1)) << i;
-    EXPECT_EQ(bar.fillColor(), fw::RGB(0, 255, 255)) << i;
-  }
-  EXPECT_EQ(w.control("puntimactext").text(), "0");
-  EXPECT_EQ(w.control("puntiplatext").text(), "0");
-  EXPECT_EQ(w.control("helptesto").text() + w.control("Pensotesto").text(), "");
-  EXPECT_EQ(w.control("EditField1").text() + "/" + w.control("EditField2").text(), "Player/Computer");
-  // The computer's remarks run over several lines in red; the names can be edited.
-  auto* remark = qobject_cast<QLabel*>(w.control("Pensotesto").widget());
-  ASSERT_TRUE(remark && remark->wordWrap());
-  EXPECT_EQ(remark->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-  for (const char* name : {"EditField1", "EditField2"}) {
-    auto* field = qobject_cast<QLineEdit*>(w.control(name).widget());
-    EXPECT_TRUE(field && !field->isReadOnly()) << name;
-  }
-}
-
-TEST_F(TableWindow, LabelsSayPuntiOnlyInItalian) {
-  for (int lingua : {0, 1, 2, 3}) {
-    SCOPED_TRACE(lingua);
-    Globali::lingua = lingua;
-    window1& w = window1::instance();
-    const char* label = lingua == 2 ? "Punti" : "Points";
-    EXPECT_EQ(w.control("StaticText1").text(), label);
-    EXPECT_EQ(w.control("StaticText2").text(), label);
-    w.Close();
-    gui::settle();
-  }
-}
-
-TEST_F(TableWindow, OnlyTheNameFieldsTakeTheFocusInTurn) {
-  window1& w = window1::instance();
-  for (const auto& c : w.controls()) {
-    bool field = c->name() == "EditField1" || c->name() == "EditField2";
-    EXPECT_EQ(c->widget()->focusPolicy() != Qt::NoFocus, field) << c->name() << "(" << c->index() << ")";
-  }
-  w.frame()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w.frame()));
-  w.control("EditField1").widget()->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(w.control("EditField1").widget(), Qt::Key_Tab);
-  EXPECT_TRUE(w.control("EditField2").widget()->hasFocus());
-}
-
-// Records which widget hears a mouse press, whatever its handler does.
-class PressProbe : public QObject {
- public:
-  QWidget* pressed = nullptr;
-
+class TableWindow : public TableTest {
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonPress) pressed = qobject_cast<QWidget*>(watched);
-    return false;
+  void SetUp() override {
+    TableTest::SetUp();
+    useTestDeck();
+    Globali::suono = sndcarta();
+  }
+  window1& w() { return window1::instance(); }
+  const QImage& pixels(const char* name, int index = -1) { return w().control(name, index).canvasImage(); }
+  void scribble(const char* name, int index = -1) {
+    w().control(name, index).graphics().DrawPicture(solid(Qt::black, 10, 10), 0, 0);
   }
 };
 
-// Ten cards overlap: the left card lies on top, and each card shows and takes clicks on its visible strip.
-TEST_F(TableWindow, OverlappingTableCardsTakeClicksWhereTheyAreSeen) {
-  tabletest::useTestDeck();
-  Globali::tavacartequante = 10;
-  for (int i = 1; i <= 10; ++i) Globali::tavcarta(i) = 10 + i;
-  Globali::spalmacarte();
-  window1& w = window1::instance();
-  PressProbe probe;
-  for (int i = 1; i <= 10; ++i) w.control("canvtav", i).widget()->installEventFilter(&probe);
-  QImage shot = w.content()->grab().toImage();
-  for (int i = 1; i <= 10; ++i) {
-    SCOPED_TRACE(i);
-    fw::Control& card = w.control("canvtav", i);
-    // The left neighbour covers this card up to its own right edge; the rest of the card shows.
-    int shownFrom = i == 1 ? card.left() : w.control("canvtav", i - 1).left() + 100;
-    QPoint middle((shownFrom + card.left() + 100) / 2, 270);
-    EXPECT_EQ(shot.pixelColor(middle), tabletest::cardColor(10 + i)) << "the card seen there";
-    probe.pressed = nullptr;
-    ASSERT_TRUE(gui::clickAt(w, middle));
-    EXPECT_EQ(probe.pressed, card.widget());
+// Until the deal the button is off and its frame, the arrows and the hand bars are hidden.
+TEST_F(TableWindow, AFreshWindowWaitsForTheDealWithItsLabelsInTheLanguage) {
+  for (int lingua : {0, 2}) {  // 0 as from an empty preferences line
+    Globali::lingua = lingua;
+    EXPECT_EQ(w().control("StaticText1").text() + w().control("StaticText2").text(),
+              lingua == 2 ? "PuntiPunti" : "PointsPoints");
+    EXPECT_FALSE(w().control("prendibott").enabled());
+    for (const char* mark : {"rectobutt", "Canvas1", "Canvas2", "Canvas3"}) EXPECT_FALSE(w().control(mark).visible());
+    for (int k = 1; k <= 3; ++k) EXPECT_FALSE(w().control("selezrect", k).visible()) << k;
+    w().Close();
   }
+}
+
+// Laying out also closes the play just resolved: slot 4 of both hands, hint, arrows and played card cleared.
+TEST_F(TableWindow, LayingOutSpreadsTheTableCardsAndEndsThePlay) {
+  const std::vector<int> cases[] = {{}, {146}, {146, 256, 366, 476}, {146, 240, 334, 428, 522},
+                                    {146, 187, 228, 269, 310, 351, 392, 433, 474, 515}};
+  for (const auto& lefts : cases) {
+    const int n = static_cast<int>(lefts.size());
+    w().control("helptesto").setText("Choose the cards to take");
+    for (const char* arrow : {"Canvas1", "Canvas2", "Canvas3"}) w().control(arrow).setVisible(true);
+    scribble("canvgiomactir");
+    std::tie(Globali::placarta(4), Globali::maccarta(4), fw::mediaLog().plays) = std::tuple(7, 17, 0);
+    Globali::tavacartequante = n;
+    for (int i = 1; i <= n; ++i) Globali::tavcarta(i) = 20 + i;
+    Globali::spalmacarte();
+    for (int i = 1; i <= 40; ++i) {
+      int left = i <= n ? lefts[static_cast<std::size_t>(i - 1)] : -200;
+      EXPECT_EQ(std::pair(w().control("canvtav", i).left(), w().control("seleztav", i).left()), std::pair(left, left))
+          << n << " cards, place " << i;
+    }
+    EXPECT_EQ(std::tuple(Globali::placarta(4), Globali::maccarta(4), fw::mediaLog().plays), std::tuple(0, 0, 1));
+    EXPECT_EQ(w().control("helptesto").text(), "");
+    for (const char* arrow : {"Canvas1", "Canvas2", "Canvas3"}) EXPECT_FALSE(w().control(arrow).visible()) << arrow;
+    EXPECT_TRUE(blank(pixels("canvgiomactir")));
+  }
+  // The ten cards overlap: the left card lies on top, and each card shows and takes clicks on its visible strip.
+  struct : QObject {
+    QObject* pressed = nullptr;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::MouseButtonPress) pressed = watched;
+      return false;
+    }
+  } probe;
+  const QImage shot = w().content()->grab().toImage();
+  for (int i = 1; i <= 10; ++i) {
+    fw::Control& card = w().control("canvtav", i);
+    card.widget()->installEventFilter(&probe);
+    int shownFrom = i == 1 ? card.left() : w().control("canvtav", i - 1).left() + 100;
+    QPoint middle((shownFrom + card.left() + 100) / 2, 270);
+    EXPECT_EQ(shot.pixelColor(middle), cardColor(20 + i)) << "card " << i << " is seen there";
+    ASSERT_TRUE(gui::clickAt(w(), middle));
+    EXPECT_EQ(probe.pressed, card.widget()) << "card " << i << " takes the click";
+  }
+}
+
+// A side's plain taken cards make its pile, drawn as deep as their count; its scopa cards fan from the right,
+// the lowest card number first. The computer's side is drawn with the narrower Trevisan cards.
+TEST_F(TableWindow, ASideShowsItsTakenCardsAsAPileAndItsScopasAsARow) {
+  const struct { std::vector<int> cards, xs; } fans[] = {  // in this order, so that each must clear the one before
+      {{9}, {0}}, {{3, 30}, {100, 0}}, {{1, 2, 8, 14, 22, 27, 40}, {100, 84, 68, 52, 36, 20, 4}}};
+  for (int p : {0, 2}) {
+    const int shift = p == 0 ? 18 : 0;
+    Globali::pref_trevi = p == 0;
+    for (const auto& f : fans) {
+      SCOPED_TRACE("side " + std::to_string(p) + ", scopas " + std::to_string(f.cards.size()));
+      Globali::uscita.fill(0);
+      for (int card : f.cards) Globali::uscita(card) = 6 - p;
+      for (int card : {15, 16, 17, 18, 19}) Globali::uscita(card) = 5 - p;
+      std::tie(Globali::uscita(39), Globali::uscita(38), Globali::uscita(11)) = std::tuple(4 + p, 3 + p, 2);
+      Globali::contatore(1) = 17;
+      Globali::aggiornagiocatori(p);
+      EXPECT_EQ(std::pair(Globali::contatore(p), Globali::contatore(1)), std::pair(35, 17));
+      const QImage& pile = pixels("canvmazzo", p);
+      for (int i = 1; i < 5; ++i)  // right-hand edges beside the back, one pixel further left each
+        EXPECT_TRUE(near(pile.pixelColor(139 - i - shift, 100), i % 2 ? edgeOdd : edgeEven)) << "edge " << i;
+      // Top edges: two light, two dark, light again for the fifth on row 2 from x 35, nothing of a sixth.
+      EXPECT_TRUE(near(pile.pixelColor(39, 0), topLight) && near(pile.pixelColor(138 - shift, 0), topLight));
+      EXPECT_TRUE(near(pile.pixelColor(37, 1), topDark) && near(pile.pixelColor(35, 2), topLight));
+      EXPECT_TRUE(transparent(pile, 38, 0) && transparent(pile, 34, 2) && (!shift || transparent(pile, 121, 0)));
+      const QImage& back = (shift ? aaat() : aaa())->image();  // on top at (35, 3)
+      EXPECT_TRUE(pile.pixelColor(75, 83) == back.pixelColor(40, 80) && transparent(pile, 34, 83));
+      const QImage& row = pixels("canvscope", p);
+      for (std::size_t k = 0; k < f.cards.size(); ++k) {  // each over the one before: its right-hand column shows
+        EXPECT_EQ(row.pixelColor(f.xs[k] + 99, 80), cardColor(f.cards[k])) << f.cards[k];
+        EXPECT_NE(row.pixelColor(f.xs[k] + 100, 80), cardColor(f.cards[k])) << f.cards[k];
+      }
+      EXPECT_EQ(row.pixelColor(f.xs.back(), 80), cardColor(f.cards.back())) << "the last card shows whole";
+      EXPECT_TRUE(f.xs.back() == 0 || transparent(row, f.xs.back() - 1, 80));
+    }
+  }
+  scribble("canvscope", 2);
+  Globali::uscita.fill(0);
+  Globali::aggiornagiocatori(2);
+  EXPECT_TRUE(blank(pixels("canvmazzo", 2))) << "no card, no pile";
+  EXPECT_EQ(pixels("canvscope", 2).pixelColor(5, 5), QColor(Qt::black)) << "without a scopa the row is left as it was";
+}
+
+// While the player's card is in play the other slots are held negated and not drawn; nor are the deck,
+// the played card or the places past the table's count. A covered computer card shows picture 0, the back.
+TEST_F(TableWindow, RedrawShowsTableAndHandsButNotTheNegatedSlots) {
+  std::tie(Globali::tavacartequante, Globali::tavcarta(1), Globali::tavcarta(2), Globali::tavcarta(3)) =
+      std::tuple(2, 30, 31, 32);
+  for (int slot = 1; slot <= 4; ++slot) Globali::placarta(slot) = std::array{-4, 0, 9, 12}[slot - 1];
+  std::tie(Globali::maccarta(1), Globali::maccarta(3)) = std::pair(21, 22);
+  scribble("canvmazzo", 1);
+  for (bool uncovered : {false, true}) {
+    Globali::pref_cs = uncovered;
+    Globali::ridisegna();
+    EXPECT_EQ(pixels("canvtav", 1).pixelColor(50, 80), cardColor(30));
+    EXPECT_EQ(pixels("canvtav", 2).pixelColor(50, 80), cardColor(31));
+    EXPECT_TRUE(blank(pixels("canvtav", 3)) && blank(pixels("canvgio", 1)) && blank(pixels("canvgio", 2)));
+    EXPECT_EQ(pixels("canvgio", 3).pixelColor(50, 80), cardColor(9));
+    EXPECT_EQ(pixels("canvmac", 1).pixelColor(50, 80), cardColor(uncovered ? 21 : 0));
+    EXPECT_EQ(pixels("canvmac", 3).pixelColor(50, 80), cardColor(uncovered ? 22 : 0));
+    EXPECT_TRUE(blank(pixels("canvmac", 2)) && blank(pixels("canvgiomactir")));
+    EXPECT_EQ(pixels("canvmazzo", 1).pixelColor(5, 5), QColor(Qt::black)) << "the deck is left as it was";
+  }
+  // Soft, partly transparent card edges, as the real cards have, must not darken however often they are redrawn.
+  for (int card = 0; card <= 40; ++card) Globali::immagine(card) = solid(QColor(120, 0, 0, 128));
+  Globali::ridisegna();
+  const QImage shown = w().content()->grab().toImage();
+  Globali::ridisegna();
+  EXPECT_EQ(w().content()->grab().toImage(), shown) << "a second redraw leaves every pixel as it was";
 }
 
 }  // namespace
