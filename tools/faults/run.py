@@ -10,7 +10,7 @@ compile" and one whose old text is gone as "does not apply".
   tools/faults/run.py                      every fault
   tools/faults/run.py E03 scoring          fault E03 and every scoring fault
   tools/faults/run.py --check              only check that each fault still applies
-  tools/faults/run.py --report now.tsv --compare tools/faults/baseline.tsv
+  tools/faults/run.py --report now.tsv --compare tools/faults/now.tsv
 """
 
 import argparse
