@@ -60,14 +60,22 @@ QString qs(const std::string& s) {
   return text;
 }
 
-// A fixed text colour holds while the control is enabled: disabled text keeps the platform's
-// disabled colour, or nobody could tell that it is disabled. A back colour holds always.
-void setTextColor(QWidget* w, QPalette::ColorRole role, const std::optional<Color>& color) {
+void setColor(QWidget* w, QPalette::ColorRole role, const std::optional<Color>& color,
+              std::initializer_list<QPalette::ColorGroup> groups) {
   if (!color) return;
   QPalette pal = w->palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive}) pal.setColor(group, role, color->toQColor());
-  if (role == QPalette::Base) pal.setColor(QPalette::Disabled, role, color->toQColor());
+  for (auto group : groups) pal.setColor(group, role, color->toQColor());
   w->setPalette(pal);
+}
+
+// A fixed text colour holds while the control is enabled: disabled text keeps the platform's
+// disabled colour, or nobody could tell that it is disabled.
+void setTextColor(QWidget* w, QPalette::ColorRole role, const std::optional<Color>& color) {
+  setColor(w, role, color, {QPalette::Active, QPalette::Inactive});
+}
+
+void setBackColor(QWidget* w, const std::optional<Color>& color) {
+  setColor(w, QPalette::Base, color, {QPalette::Active, QPalette::Inactive, QPalette::Disabled});
 }
 
 bool defaultFocus(Kind kind) {
@@ -134,7 +142,7 @@ Control::Control(Window& window, const ControlRow& row, QWidget* parent)
         edit->setTabChangesFocus(true);
         edit->setFont(font);
         setTextColor(edit, QPalette::Text, row.textColor);
-        setTextColor(edit, QPalette::Base, row.backColor);
+        setBackColor(edit, row.backColor);
         if (!row.hasBorder) edit->setFrameShape(QFrame::NoFrame);
         widget_ = edit;
       } else {
@@ -145,7 +153,7 @@ Control::Control(Window& window, const ControlRow& row, QWidget* parent)
         edit->setAlignment(alignmentOf(row, false));
         edit->setFont(font);
         setTextColor(edit, QPalette::Text, row.textColor);
-        setTextColor(edit, QPalette::Base, row.backColor);
+        setBackColor(edit, row.backColor);
         edit->setCursorPosition(0);
         widget_ = edit;
       }
