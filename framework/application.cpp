@@ -94,6 +94,10 @@ void Quit(int code) {
 
 void setInterfaceLanguage(const std::string& language) {
   static QPointer<QTranslator> installed;
+  static std::string current = "en";
+  // The menu's texts are set at every flag click: the translation is read again only for a new language.
+  if (language == current && (installed || language == "en")) return;
+  current = language;
   delete installed.data();  // a translator leaves the application as it is deleted
   if (language == "en" || !QCoreApplication::instance()) return;
   auto* translator = new QTranslator(QCoreApplication::instance());
