@@ -1,6 +1,7 @@
 // Plays whole games headless through the real windows, a simple player against the computer,
 // and reports how fast: games per second, and the time of one press of the traffic light
-// (the handler with all its drawing, then with the repaint of the window) and of one hand.
+// (the handler with all its drawing, then with the repaint of the window), of a click that speaks a
+// remark (run it with a sound server for the real cost of speech) and of one hand.
 //
 //   bench_play [games] [--silent]   (default 20 games to 21 points; --silent: no speech, no card sound,
 //                                    to tell the game's own cost from the media services)
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "engine/globali.h"
+#include "framework/media.h"
 #include "framework/values.h"
 #include "scoring/winscoring.h"
 #include "table/window1.h"
@@ -68,7 +70,7 @@ int main(int argc, char** argv) {
   }
   fw::seedRnd(1);
   bot::Bot player(click, 1);
-  Stats press, pressRepaint, lastPress, hand;
+  Stats press, pressRepaint, lastPress, hand, remarkPress;
   int hands = 0;
 
   Globali::newgame();
@@ -79,6 +81,7 @@ int main(int argc, char** argv) {
     const auto handStart = Clock::now();
     while (window1::live()) {
       const int presses = player.presses;
+      const size_t remarks = fw::mediaLog().spoken.size();
       const auto t = Clock::now();
       if (!player.move()) break;
       const double handler = msSince(t);
@@ -89,6 +92,7 @@ int main(int argc, char** argv) {
         press.add(handler);
         pressRepaint.add(msSince(t));
       }
+      if (fw::mediaLog().spoken.size() != remarks) remarkPress.add(msSince(t));
     }
     hand.add(msSince(handStart));
     ++hands;
@@ -111,6 +115,8 @@ int main(int argc, char** argv) {
   std::printf("games per second:        %.2f\n", games / seconds);
   std::printf("press (handler):         median %.3f ms, worst %.3f ms\n", press.median(), press.worst());
   std::printf("press (with repaint):    median %.3f ms, worst %.3f ms\n", pressRepaint.median(), pressRepaint.worst());
+  std::printf("click that speaks:       median %.3f ms, worst %.3f ms (%zu, with repaint)\n", remarkPress.median(),
+              remarkPress.worst(), remarkPress.values.size());
   std::printf("last press of a hand:    median %.3f ms, worst %.3f ms (opens the scoring window)\n",
               lastPress.median(), lastPress.worst());
   std::printf("hand (bot and computer): median %.1f ms, worst %.1f ms\n", hand.median(), hand.worst());

@@ -1,17 +1,24 @@
 #include "framework/media.h"
 
+#include <dlfcn.h>
+
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QUrl>
 #include <algorithm>
+#include <cstdio>
 
 #include "framework/mediabackend.h"
 #include "framework/picture.h"
 
 #ifndef BRIVANO_LIBDIR
 #define BRIVANO_LIBDIR ""
+#endif
+#ifndef BRIVANO_LIBDIR_FROM_PROGRAM
+#define BRIVANO_LIBDIR_FROM_PROGRAM "../lib/brivano"
 #endif
 #ifndef BRIVANO_MEDIA_MODULE
 #define BRIVANO_MEDIA_MODULE "libbrivano_media.so"
@@ -28,14 +35,29 @@ MediaLog& mediaLog() {
 
 namespace {
 
-// Loaded at the first sound or remark, from beside the program or the installed library folder; without
-// it the game is silent, as without an audio device.
+// Loaded at the first sound or remark from beside the program (the build tree), from the library folder
+// next to the program's (an install, wherever it was moved), or from the folder the install was made
+// for. Without it the game is silent, as without an audio device, and says why once.
 MediaBackend* backend() {
   static MediaBackend* const loaded = []() -> MediaBackend* {
-    for (const QString& folder : {QCoreApplication::applicationDirPath(), QStringLiteral(BRIVANO_LIBDIR)}) {
-      QLibrary module(folder + "/" BRIVANO_MEDIA_MODULE);
-      if (auto entry = reinterpret_cast<MediaBackend* (*)()>(module.resolve("brivanoMediaBackend"))) return entry();
+    const QString program = QCoreApplication::applicationDirPath();
+    std::string reason;
+    bool present = false;  // the reason worth reading is that of a module that is there but fails
+    for (const QString& folder :
+         {program, program + "/" BRIVANO_LIBDIR_FROM_PROGRAM, QStringLiteral(BRIVANO_LIBDIR)}) {
+      const QString path = QDir::cleanPath(folder + "/" BRIVANO_MEDIA_MODULE);
+      void* module = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+      const char* error = module ? nullptr : dlerror();
+      if (module) {
+        if (auto entry = reinterpret_cast<MediaBackend* (*)()>(dlsym(module, "brivanoMediaBackend"))) return entry();
+        error = dlerror();
+      }
+      if (!present) {
+        present = QFileInfo::exists(path);
+        reason = error ? error : "";
+      }
     }
+    std::fprintf(stderr, "brivano: no sound or speech: %s\n", reason.c_str());
     return nullptr;
   }();
   return loaded;
@@ -58,7 +80,7 @@ void Sound::Play() {
   if (!impl_) {
     // The audio back end is made for the first sound, not at start: it costs memory and threads.
     impl_ = std::make_unique<Impl>();
-    if (MediaBackend* media = backend()) impl_->effect = media->newSound(QString::fromStdString(path_));
+    if (MediaBackend* media = backend()) impl_->effect = media->newSound(path_);
     setVolume(volume_);
   }
   if (impl_->effect) impl_->effect->play();
@@ -66,7 +88,7 @@ void Sound::Play() {
 
 void Sound::setVolume(int volume) {
   volume_ = std::clamp(volume, 0, 100);
-  if (impl_ && impl_->effect) impl_->effect->setVolume(static_cast<float>(volume_) / 100.0f);
+  if (impl_ && impl_->effect) impl_->effect->setVolume(volume_);
 }
 
 SoundPtr GetSound(int n) {
@@ -83,7 +105,7 @@ void Beep() {
 
 void Speak(const std::string& text, bool interrupt) {
   mediaLog().spoken.push_back(text);
-  if (MediaBackend* media = backend()) media->speak(QString::fromStdString(text), interrupt);
+  if (MediaBackend* media = backend()) media->speak(text, interrupt);
 }
 
 void ShowURL(const std::string& address) {

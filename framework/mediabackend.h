@@ -1,10 +1,10 @@
-// The sound and speech back ends, built as a module of their own that the framework loads at the first
-// sound or remark: linked into the program, the multimedia and speech libraries (and the audio libraries
-// under them) would be loaded and relocated at every start, for a window that makes no sound.
+// The sound and speech back end, built as a module of its own that the framework loads at the first sound
+// or remark: linked into the program, the audio and speech libraries would be loaded and relocated at
+// every start, for a window that makes no sound.
 #pragma once
 
-#include <QString>
 #include <memory>
+#include <string>
 
 namespace fw {
 
@@ -12,15 +12,16 @@ class SoundEffect {
  public:
   virtual ~SoundEffect() = default;
   virtual void play() = 0;
-  virtual void setVolume(float volume) = 0;  // 0..1
+  virtual void setVolume(int volume) = 0;  // 0..100
 };
 
+// Every call returns at once; without an audio device, or once its server is gone, nothing is heard.
 class MediaBackend {
  public:
   virtual ~MediaBackend() = default;
-  virtual std::unique_ptr<SoundEffect> newSound(const QString& path) = 0;
-  // Hands the text to speech synthesis and returns at once; says nothing when no speech engine works.
-  virtual void speak(const QString& text, bool interrupt) = 0;
+  virtual std::unique_ptr<SoundEffect> newSound(const std::string& path) = 0;
+  // Synthesises the text and starts saying it; `interrupt` first cuts off what is being said.
+  virtual void speak(const std::string& text, bool interrupt) = 0;
 };
 
 }  // namespace fw

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <utility>
 
+#ifndef BRIVANO_DATADIR_FROM_PROGRAM
+#define BRIVANO_DATADIR_FROM_PROGRAM "../share/brivano"
+#endif
 #ifndef BRIVANO_DATADIR
 #define BRIVANO_DATADIR ""
 #endif
@@ -76,12 +79,14 @@ PicturePtr NewPicture(int width, int height, int /*depth*/) {
 
 std::string resourceFolder() {
   static std::string folder = [] {
+    // Beside the program (the build tree), then the install the program belongs to wherever it was
+    // moved, then the one it was configured for.
     QString beside = QCoreApplication::applicationDirPath() + "/resources";
     if (QFileInfo(beside).isDir()) return beside.toStdString();
-    QString installed = QStringLiteral(BRIVANO_DATADIR) + "/resources";
-    if (QFileInfo(installed).isDir()) return installed.toStdString();
-    QString relative = QCoreApplication::applicationDirPath() + "/../share/brivano/resources";
-    return QDir::cleanPath(relative).toStdString();
+    QString relative =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" BRIVANO_DATADIR_FROM_PROGRAM "/resources");
+    if (QFileInfo(relative).isDir()) return relative.toStdString();
+    return std::string(BRIVANO_DATADIR "/resources");
   }();
   return folder;
 }

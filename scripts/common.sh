@@ -2,8 +2,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-declarative-dev qt6-speech-dev
-  qt6-speech-flite-plugin qt6-multimedia-dev qt6-translations-l10n libgtest-dev fonts-liberation2)
+PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev flite1-dev
+  libgtest-dev fonts-liberation2)
 
 install_missing() {
   local missing=()

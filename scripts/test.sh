@@ -2,7 +2,7 @@
 # Installs what is missing, builds the game and runs every test headless:
 # once as built for play, once under AddressSanitizer and UndefinedBehaviorSanitizer.
 source "$(dirname "$0")/common.sh"
-install_missing
+install_missing pulseaudio pulseaudio-utils xvfb xdotool
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 jobs=$(nproc)

@@ -1,43 +1,147 @@
-// The module behind framework/mediabackend.h: Qt Multimedia plays the sound, Qt TextToSpeech speaks.
-#include <QCoreApplication>
-#include <QSoundEffect>
-#include <QTextToSpeech>
-#include <QUrl>
+// The module behind framework/mediabackend.h: SDL2_mixer plays the card sounds and the remarks, which
+// flite synthesises with its US English voice. Every call returns at once: SDL mixes on a thread of its
+// own, and nothing here waits for a sound to end.
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+#include <vector>
 
 #include "framework/mediabackend.h"
 
+extern "C" {
+#include <flite/flite.h>
+cst_voice* register_cmu_us_kal(const char* voxdir);  // the voice's package has no header
+}
+
 namespace {
 
-class Effect : public fw::SoundEffect {
+// Remarks have a channel of their own: a card sound never cuts one off, and a new remark started there cuts
+// off just the one being said.
+constexpr int kSpeechChannel = 0;
+
+// ALSA, SDL's last resort when no sound server answers, writes its own failures on standard error, a
+// handful of lines at every start on a machine without sound; the line printed below says it all.
+void silentAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+void quietAlsa() {
+  using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+  if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY)) {  // kept loaded, so that the handler stays
+    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(silentAlsa);
+  }
+}
+
+// Opens the audio device; false, once said on standard error, when there is none.
+bool openMixer() {
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C and the like stay the program's
+  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Brivano");
+  quietAlsa();
+  // The card sound is 22,050 Hz mono and the voice has less: a richer device would only mix more zeros.
+  // 512 frames are 23 ms, quick enough for a card put down.
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudioDevice(22050, AUDIO_S16SYS, 1, 512, nullptr, 0) == 0) {
+    Mix_ReserveChannels(kSpeechChannel + 1);
+    return true;
+  }
+  std::fprintf(stderr, "brivano: no sound: %s\n", SDL_GetError());
+  // SDL's ALSA driver then joins a thread that looks for new devices every 100 ms: not on this thread.
+  std::thread([] { SDL_QuitSubSystem(SDL_INIT_AUDIO); }).detach();
+  return false;
+}
+
+class Effect final : public fw::SoundEffect {
  public:
-  explicit Effect(const QString& path) { effect_.setSource(QUrl::fromLocalFile(path)); }
-  // With no audio device the effect never reports its end; restarting it is still safe.
-  void play() override { effect_.play(); }
-  void setVolume(float volume) override { effect_.setVolume(volume); }
+  explicit Effect(Mix_Chunk* chunk) : chunk_(chunk) {}
+  ~Effect() override { Mix_FreeChunk(chunk_); }  // stops it first where it still plays
+
+  // Any free channel: cards put down in quick succession are all heard.
+  void play() override { Mix_PlayChannel(-1, chunk_, 0); }
+  void setVolume(int volume) override { Mix_VolumeChunk(chunk_, std::clamp(volume, 0, 100) * MIX_MAX_VOLUME / 100); }
 
  private:
-  QSoundEffect effect_;
+  Mix_Chunk* chunk_;
 };
 
-class Backend : public fw::MediaBackend {
+class Backend final : public fw::MediaBackend {
  public:
-  std::unique_ptr<fw::SoundEffect> newSound(const QString& path) override { return std::make_unique<Effect>(path); }
+  std::unique_ptr<fw::SoundEffect> newSound(const std::string& path) override {
+    Mix_Chunk* chunk = ready() ? Mix_LoadWAV(path.c_str()) : nullptr;
+    if (!chunk) return nullptr;
+    return std::make_unique<Effect>(chunk);
+  }
 
-  void speak(const QString& text, bool interrupt) override {
-    // flite answers at once, also without an audio device; the default engine can block.
-    if (!engine_) engine_ = new QTextToSpeech(QStringLiteral("flite"), qApp);
-    if (engine_->state() == QTextToSpeech::Error) return;
-    if (interrupt) engine_->stop();
-    engine_->say(text);
+  void speak(const std::string& text, bool interrupt) override {
+    if (!ready()) return;
+    forgetFinishedRemarks();
+    auto remark = std::make_unique<Remark>();
+    remark->samples = synthesise(text);
+    if (remark->samples.empty()) return;
+    remark->chunk = Mix_QuickLoad_RAW(remark->samples.data(), static_cast<Uint32>(remark->samples.size()));
+    if (!remark->chunk) return;
+    // On the speech channel it replaces the remark being said; without interrupting, it is said over it.
+    remark->channel = Mix_PlayChannel(interrupt ? kSpeechChannel : -1, remark->chunk, 0);
+    remarks_.push_back(std::move(remark));
   }
 
  private:
-  QTextToSpeech* engine_ = nullptr;  // the application owns it
+  struct Remark {
+    std::vector<Uint8> samples;  // the chunk plays straight from here
+    Mix_Chunk* chunk = nullptr;
+    int channel = -1;
+  };
+
+  bool ready() {
+    if (!tried_) {
+      tried_ = true;
+      open_ = openMixer() && Mix_QuerySpec(&rate_, &format_, &channels_) != 0;
+    }
+    return open_;
+  }
+
+  // The text said by the voice, in the device's format; empty when either fails.
+  std::vector<Uint8> synthesise(const std::string& text) {
+    if (!voice_) {
+      flite_init();
+      voice_ = register_cmu_us_kal(nullptr);
+    }
+    cst_wave* wave = voice_ ? flite_text_to_wave(text.c_str(), voice_) : nullptr;
+    if (!wave) return {};
+    std::vector<Uint8> samples;
+    SDL_AudioCVT convert;
+    if (SDL_BuildAudioCVT(&convert, AUDIO_S16SYS, 1, wave->sample_rate, format_, channels_, rate_) >= 0) {
+      const size_t bytes = static_cast<size_t>(wave->num_samples) * sizeof(short);
+      samples.resize(bytes * static_cast<size_t>(convert.len_mult));
+      std::memcpy(samples.data(), wave->samples, bytes);
+      convert.buf = samples.data();
+      convert.len = static_cast<int>(bytes);
+      samples.resize(SDL_ConvertAudio(&convert) == 0 ? static_cast<size_t>(convert.len_cvt) : 0);
+    }
+    delete_wave(wave);
+    return samples;
+  }
+
+  void forgetFinishedRemarks() {
+    std::erase_if(remarks_, [](const std::unique_ptr<Remark>& r) {
+      const bool finished = r->channel < 0 || !Mix_Playing(r->channel) || Mix_GetChunk(r->channel) != r->chunk;
+      if (finished) Mix_FreeChunk(r->chunk);
+      return finished;
+    });
+  }
+
+  bool tried_ = false, open_ = false;
+  int rate_ = 0, channels_ = 0;
+  Uint16 format_ = 0;
+  cst_voice* voice_ = nullptr;
+  std::vector<std::unique_ptr<Remark>> remarks_;
 };
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT fw::MediaBackend* brivanoMediaBackend() {
-  static Backend backend;
-  return &backend;
+// Never destroyed: SDL's mixing thread may still be reading a remark while the program exits.
+extern "C" __attribute__((visibility("default"))) fw::MediaBackend* brivanoMediaBackend() {
+  static Backend* const backend = new Backend;
+  return backend;
 }

@@ -37,7 +37,7 @@ TEST(Values, HsvFollowsTheStandardConversion) {
 
 bool mediaLibraryMapped() {
   QFile maps("/proc/self/maps");
-  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libbrivano_media");
 }
 
 // Without an audio device or a speech engine nothing may fail or wait: every call returns at once.
