@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <chrono>
 #include <cstring>
+#include <future>
 #include <thread>
 #include <vector>
 
@@ -35,7 +37,7 @@ void quietAlsa() {
   }
 }
 
-// Opens the audio device; false, once said on standard error, when there is none.
+// Opens the audio device, on a thread of its own; false, once said on standard error, when there is none.
 bool openMixer() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C and the like stay the program's
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Brivano");
@@ -47,30 +49,35 @@ bool openMixer() {
     return true;
   }
   std::fprintf(stderr, "brivano: no sound: %s\n", SDL_GetError());
-  // SDL's ALSA driver then joins a thread that looks for new devices every 100 ms: not on this thread.
-  std::thread([] { SDL_QuitSubSystem(SDL_INIT_AUDIO); }).detach();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);  // SDL's ALSA driver joins a thread that looks for devices every 100 ms
   return false;
 }
 
-class Effect final : public fw::SoundEffect {
- public:
-  explicit Effect(Mix_Chunk* chunk) : chunk_(chunk) {}
-  ~Effect() override { Mix_FreeChunk(chunk_); }  // stops it first where it still plays
-
-  // Any free channel: cards put down in quick succession are all heard.
-  void play() override { Mix_PlayChannel(-1, chunk_, 0); }
-  void setVolume(int volume) override { Mix_VolumeChunk(chunk_, std::clamp(volume, 0, 100) * MIX_MAX_VOLUME / 100); }
-
- private:
-  Mix_Chunk* chunk_;
-};
-
 class Backend final : public fw::MediaBackend {
  public:
-  std::unique_ptr<fw::SoundEffect> newSound(const std::string& path) override {
-    Mix_Chunk* chunk = ready() ? Mix_LoadWAV(path.c_str()) : nullptr;
-    if (!chunk) return nullptr;
-    return std::make_unique<Effect>(chunk);
+  std::unique_ptr<fw::SoundEffect> newSound(const std::string& path) override;
+
+  // Whether the device is open; the first call opens it. A sound server that does not answer would keep
+  // the opening waiting for half a minute: the first call waits a quarter of a second at most, and the
+  // game is silent until the server answers.
+  bool ready() {
+    using namespace std::chrono_literals;
+    if (device_ == Device::Unopened) {
+      std::promise<bool> opened;
+      opening_ = opened.get_future();
+      std::thread([opened = std::move(opened)]() mutable {
+        opened.set_value(openMixer());
+        SDL_TLSCleanup();  // SDL keeps its error text per thread
+      }).detach();
+      device_ = Device::Opening;
+      if (opening_.wait_for(250ms) == std::future_status::timeout) {
+        std::fprintf(stderr, "brivano: no sound while the sound server does not answer\n");
+      }
+    }
+    if (device_ == Device::Opening && opening_.wait_for(0s) == std::future_status::ready) {
+      device_ = opening_.get() && Mix_QuerySpec(&rate_, &format_, &channels_) ? Device::Open : Device::None;
+    }
+    return device_ == Device::Open;
   }
 
   void speak(const std::string& text, bool interrupt) override {
@@ -92,14 +99,6 @@ class Backend final : public fw::MediaBackend {
     Mix_Chunk* chunk = nullptr;
     int channel = -1;
   };
-
-  bool ready() {
-    if (!tried_) {
-      tried_ = true;
-      open_ = openMixer() && Mix_QuerySpec(&rate_, &format_, &channels_) != 0;
-    }
-    return open_;
-  }
 
   // The text said by the voice, in the device's format; empty when either fails.
   std::vector<Uint8> synthesise(const std::string& text) {
@@ -131,12 +130,49 @@ class Backend final : public fw::MediaBackend {
     });
   }
 
-  bool tried_ = false, open_ = false;
+  enum class Device { Unopened, Opening, Open, None } device_ = Device::Unopened;
+  std::future<bool> opening_;
   int rate_ = 0, channels_ = 0;
   Uint16 format_ = 0;
   cst_voice* voice_ = nullptr;
   std::vector<std::unique_ptr<Remark>> remarks_;
 };
+
+class Effect final : public fw::SoundEffect {
+ public:
+  Effect(Backend& backend, std::string path) : backend_(backend), path_(std::move(path)) {}
+  ~Effect() override { Mix_FreeChunk(chunk_); }  // stops it first where it still plays
+
+  // Any free channel: cards put down in quick succession are all heard.
+  void play() override {
+    if (loaded()) Mix_PlayChannel(-1, chunk_, 0);
+  }
+  void setVolume(int volume) override {
+    volume_ = std::clamp(volume, 0, 100);
+    if (chunk_) Mix_VolumeChunk(chunk_, volume_ * MIX_MAX_VOLUME / 100);
+  }
+
+ private:
+  // Read once the device is open, in its format.
+  bool loaded() {
+    if (!chunk_ && !unreadable_ && backend_.ready()) {
+      chunk_ = Mix_LoadWAV(path_.c_str());
+      unreadable_ = !chunk_;
+      setVolume(volume_);
+    }
+    return chunk_ != nullptr;
+  }
+
+  Backend& backend_;
+  std::string path_;
+  Mix_Chunk* chunk_ = nullptr;
+  bool unreadable_ = false;
+  int volume_ = 100;
+};
+
+std::unique_ptr<fw::SoundEffect> Backend::newSound(const std::string& path) {
+  return std::make_unique<Effect>(*this, path);
+}
 
 }  // namespace
 
