@@ -15,7 +15,7 @@ class SoundEffect {
   virtual void setVolume(int volume) = 0;  // 0..100
 };
 
-// Every call returns at once; without an audio device, or once its server is gone, nothing is heard.
+// No call waits for a sound; without an audio device, or once its server is gone, nothing is heard.
 class MediaBackend {
  public:
   virtual ~MediaBackend() = default;

@@ -1,13 +1,13 @@
 // The module behind framework/mediabackend.h: SDL2_mixer plays the card sounds and the remarks, which
-// flite synthesises with its US English voice. Every call returns at once: SDL mixes on a thread of its
-// own, and nothing here waits for a sound to end.
+// flite synthesises with its US English voice. SDL mixes on a thread of its own: nothing here waits for a
+// sound to end, nor longer than a quarter of a second for the device to open.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <dlfcn.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <future>
 #include <thread>
@@ -22,8 +22,8 @@ cst_voice* register_cmu_us_kal(const char* voxdir);  // the voice's package has 
 
 namespace {
 
-// Remarks have a channel of their own: a card sound never cuts one off, and a new remark started there cuts
-// off just the one being said.
+// Remarks have a channel of their own: a card sound never cuts one off, and a new remark started there
+// cuts off just the one being said.
 constexpr int kSpeechChannel = 0;
 
 // ALSA, SDL's last resort when no sound server answers, writes its own failures on standard error, a

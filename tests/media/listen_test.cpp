@@ -62,8 +62,9 @@ struct Listening {
   int cutBy = -1;          // the step whose remark must cut off the one being said
 };
 
+// ctest runs each row in a process of its own. Run in one process, the rows share one server and one
+// device: the first row needs the device still unopened, and the last one leaves no server.
 const Listening kListenings[] = {
-    // First: in one process every row shares the one server, and only the first call opens the device.
     {"AServerNotAnsweringLeavesTheGameSilentNotWaiting",
      {{0, Do::StopServer}, {100, Do::Card}, {200, Do::Say, 0, "Scopa!"}, {600, Do::Card}, {900, Do::ContinueServer}},
      {}},
@@ -77,10 +78,9 @@ const Listening kListenings[] = {
     {"ARemarkCutsOffTheOneBeingSaid",
      {{0, Do::Card},
       {300, Do::Say, 0, "Non prendi niente, clicca sul semaforo per continuare"},
-      {2800, Do::Say, 0, "Come on, It's your turn!"}},
+      {2800, Do::Say, 0, "Scopa!"}},
      {0},
      2},
-    // Last: in one process every row shares the one server.
     {"TheServerGoneMidGameLeavesEveryCallQuick",
      {{0, Do::Card}, {400, Do::KillServer}, {800, Do::Card}, {900, Do::Say, 0, "Scopa!"}, {1000, Do::Card}},
      {0}},
@@ -96,7 +96,9 @@ std::vector<std::pair<int, int>> soundsIn(const QByteArray& pcm) {
   std::vector<std::pair<int, int>> sounds;
   for (int w = 0; w * window < count; ++w) {
     int peak = 0;
-    for (int i = w * window; i < std::min(count, (w + 1) * window); ++i) peak = std::max(peak, std::abs(samples[i] + 0));
+    for (int i = w * window; i < std::min(count, (w + 1) * window); ++i) {
+      peak = std::max(peak, std::abs(samples[i] + 0));
+    }
     if (peak < 328) continue;
     if (!sounds.empty() && w * 10 - sounds.back().second < 50) sounds.back().second = w * 10 + 10;
     else sounds.push_back({w * 10, w * 10 + 10});
@@ -150,7 +152,7 @@ TEST_P(Listen, ToTheRecording) {
     EXPECT_LT(tookMs, opened ? 100 : 1000) << "step " << calledMs.size() - 1 << " waited";
     opened = opened || step.what == Do::Card || step.what == Do::Say;
   }
-  QThread::msleep(800);
+  QThread::msleep(1000);  // every sound ends
   recorder.terminate();
   recorder.waitForFinished();
   QFile recording(recorded);
