@@ -16,9 +16,14 @@ trap 'kill "${games[@]}" $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 module=$(find "$work/moved" -name 'libbrivano_media.so')
 [ -n "$module" ] || { echo "the install holds no sound and speech module"; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+# Two X servers starting at the same moment can both take display :0; another build's check may be
+# starting one too.
+exec 9>"${TMPDIR:-/tmp}/brivano-xvfb.lock"
+flock 9
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 9>&- 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+flock -u 9
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
 
 # Starts the installed game, presses Play (the start window's default button), and gives the deal's
