@@ -4,8 +4,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 #include <algorithm>
@@ -35,25 +33,22 @@ MediaLog& mediaLog() {
 
 namespace {
 
-// Loaded at the first sound or remark from beside the program (the build tree), from the library folder
-// next to the program's (an install, wherever it was moved), or from the folder the install was made
-// for. Without it the game is silent, as without an audio device, and says why once.
+// Loaded at the first sound or remark from the first install folder that has it. Without it the game is
+// silent, as without an audio device, and says why once.
 MediaBackend* backend() {
   static MediaBackend* const loaded = []() -> MediaBackend* {
-    const QString program = QCoreApplication::applicationDirPath();
     std::string reason;
     bool present = false;  // the reason worth reading is that of a module that is there but fails
-    for (const QString& folder :
-         {program, program + "/" BRIVANO_LIBDIR_FROM_PROGRAM, QStringLiteral(BRIVANO_LIBDIR)}) {
-      const QString path = QDir::cleanPath(folder + "/" BRIVANO_MEDIA_MODULE);
-      void* module = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    for (const std::string& folder : installFolders(BRIVANO_LIBDIR_FROM_PROGRAM, BRIVANO_LIBDIR)) {
+      const std::string path = folder + "/" BRIVANO_MEDIA_MODULE;
+      void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
       const char* error = module ? nullptr : dlerror();
       if (module) {
         if (auto entry = reinterpret_cast<MediaBackend* (*)()>(dlsym(module, "brivanoMediaBackend"))) return entry();
         error = dlerror();
       }
       if (!present) {
-        present = QFileInfo::exists(path);
+        present = QFileInfo::exists(QString::fromStdString(path));
         reason = error ? error : "";
       }
     }

@@ -77,16 +77,18 @@ PicturePtr NewPicture(int width, int height, int /*depth*/) {
   return std::make_shared<Picture>(std::move(image));
 }
 
+std::vector<std::string> installFolders(const char* fromProgram, const char* configured) {
+  const QString program = QCoreApplication::applicationDirPath();
+  return {program.toStdString(), QDir::cleanPath(program + "/" + fromProgram).toStdString(), configured};
+}
+
 std::string resourceFolder() {
   static std::string folder = [] {
-    // Beside the program (the build tree), then the install the program belongs to wherever it was
-    // moved, then the one it was configured for.
-    QString beside = QCoreApplication::applicationDirPath() + "/resources";
-    if (QFileInfo(beside).isDir()) return beside.toStdString();
-    QString relative =
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" BRIVANO_DATADIR_FROM_PROGRAM "/resources");
-    if (QFileInfo(relative).isDir()) return relative.toStdString();
-    return std::string(BRIVANO_DATADIR "/resources");
+    const auto folders = installFolders(BRIVANO_DATADIR_FROM_PROGRAM, BRIVANO_DATADIR);
+    for (const std::string& candidate : folders) {
+      if (QFileInfo(QString::fromStdString(candidate + "/resources")).isDir()) return candidate + "/resources";
+    }
+    return folders.back() + "/resources";
   }();
   return folder;
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/color.h"
 
@@ -60,7 +61,12 @@ PicturePtr NewPicture(int width, int height, int depth = 32);
 // Every call makes a new picture that reads the file again: caching is the accessors' business.
 PicturePtr GetPicture(int n);
 
-// The folder that holds pictures/ and sounds/: beside the program, or the installed data folder.
+// Where the program looks for what an install puts in `fromProgram` (relative to the program's folder)
+// and, when configured, in `configured`: beside the program (the build tree), then that install wherever
+// it was moved, then the folder it was configured for.
+std::vector<std::string> installFolders(const char* fromProgram, const char* configured);
+
+// The folder that holds pictures/ and sounds/, the first of the install folders that exists.
 std::string resourceFolder();
 
 // How many times a resource file has been read, or looked for and not found, so far (pictures and sounds).
