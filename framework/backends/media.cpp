@@ -5,7 +5,6 @@
 #include <SDL_mixer.h>
 #include <dlfcn.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -147,8 +146,8 @@ class Effect final : public fw::SoundEffect {
   void play() override {
     if (loaded()) Mix_PlayChannel(-1, chunk_, 0);
   }
-  void setVolume(int volume) override {
-    volume_ = std::clamp(volume, 0, 100);
+  void setVolume(int volume) override {  // the framework keeps it within 0..100
+    volume_ = volume;
     if (chunk_) Mix_VolumeChunk(chunk_, volume_ * MIX_MAX_VOLUME / 100);
   }
 
