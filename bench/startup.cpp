@@ -34,6 +34,7 @@
 #include "framework/application.h"
 #include "framework/media.h"
 #include "shell/app.h"
+#include "shell/filetypes.h"
 #include "start/finstart.h"
 
 extern char** environ;
@@ -130,8 +131,6 @@ int game(int argc, char** argv, long long startNs) {
   Figures figures;
   {
     Globali::resetState();
-    App app;
-    app.addMenuHandlers();
     measureAfterOneSecond(startNs, figures, [&figures] {
       // The sound and speech back ends are made on first use: that first use must still be quick.
       long long t = nowNs();
@@ -145,9 +144,10 @@ int game(int argc, char** argv, long long startNs) {
         fw::Quit(0);
       });
     });
-    app.run();
+    _Main();
   }
   Globali::resetState();
+  FileTypes::release();
   return print(figures, watch);
 }
 

@@ -29,7 +29,7 @@ Runtime::Runtime(int& argc, char** argv, const std::string& applicationName)
 
 Runtime::~Runtime() = default;
 
-Application::Application() {
+Application::Application() : queued_(std::make_unique<QObject>()) {
   currentApp = this;
   // The game closes one window just before it opens the next; it decides itself when none is left.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -55,7 +55,7 @@ void Application::menuChosen(const std::string& itemName) {
 
 int Application::run() {
   running_ = true;
-  QTimer::singleShot(0, [this] { Event_Open(); });
+  QTimer::singleShot(0, queued_.get(), [this] { Event_Open(); });
   int code = QApplication::exec();
   running_ = false;
   discardClosedWindows();
@@ -66,7 +66,7 @@ void Application::windowClosed() {
   if (!running_ || quitting_ || checkPending_) return;
   // Decided once the running handler has returned: it may be about to open the next window.
   checkPending_ = true;
-  QTimer::singleShot(0, [this] { checkForNoWindow(); });
+  QTimer::singleShot(0, queued_.get(), [this] { checkForNoWindow(); });
 }
 
 void Application::checkForNoWindow() {
@@ -75,6 +75,9 @@ void Application::checkForNoWindow() {
   for (Window* window : Window::liveWindows()) {
     if (window->frame() && window->frame()->isVisible()) return;
   }
+  // With a menu bar of its own the program could wait here for New game. On Linux every menu bar
+  // belongs to a window: a program with no window left could not be reached, only killed. So the
+  // last close box ends it as Quit does, saving what Quit saves.
   quit(0);
 }
 

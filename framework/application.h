@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+class QObject;
+
 namespace fw {
 
 class MenuBar;
@@ -54,6 +56,8 @@ class Application {
  private:
   void checkForNoWindow();
 
+  // Owns the application's queued calls: they die with it, never calling a gone object.
+  std::unique_ptr<QObject> queued_;
   MenuBar* menuBar_ = nullptr;
   std::map<std::string, std::function<bool()>> menuHandlers_;
   bool running_ = false;

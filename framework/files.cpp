@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <deque>
 
+#include "framework/fatal.h"
+
 namespace fw {
 
 namespace {
@@ -20,6 +22,10 @@ std::string& folderOverride() {
 std::deque<std::optional<std::string>>& dialogAnswers() {
   static std::deque<std::optional<std::string>> answers;
   return answers;
+}
+std::string& dialogFileType() {
+  static std::string type;
+  return type;
 }
 
 // Replaces the file by these bytes or leaves it as it was. A full disk can fail the last flush
@@ -101,18 +107,22 @@ bool SaveAsPicture(const std::string& name, const PicturePtr& picture) {
   return replaceFile(name, png);
 }
 
-std::optional<std::string> GetOpenFolderItem() {
+std::optional<std::string> GetOpenFolderItem(const std::string& fileType) {
+  if (fileType != "special/any") fatal("the open dialog knows no file type " + fileType);
+  dialogFileType() = fileType;
   if (!dialogAnswers().empty()) {
     auto answer = dialogAnswers().front();
     dialogAnswers().pop_front();
     return answer;
   }
-  // No filter of our own: Qt's "All Files (*)" comes in the interface language.
+  // Any file: no filter of our own, so Qt's "All Files (*)" comes in the interface language.
   QString path = QFileDialog::getOpenFileName(nullptr, QString(), QString(), QString());
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
 }
 
 void queueOpenDialogAnswer(std::optional<std::string> answer) { dialogAnswers().push_back(std::move(answer)); }
+
+std::string lastOpenDialogFileType() { return dialogFileType(); }
 
 }  // namespace fw

@@ -42,9 +42,20 @@ PicturePtr OpenAsPicture(const std::string& nameOrPath);
 // Saves as PNG whatever the name says, replacing the file as WriteTextFile does; false on failure.
 bool SaveAsPicture(const std::string& name, const PicturePtr& picture);
 
-// The open dialog for any file: the chosen path, or nothing on cancel.
-std::optional<std::string> GetOpenFolderItem();
+// A kind of file a program declares, by name, to filter the open dialog.
+struct FileType {
+  std::string Name;
+  std::string Extensions;
+  std::string MacType;
+  std::string MacCreator;
+};
+
+// The open dialog for files of the named type: the chosen path, or nothing on cancel. The one type it
+// knows is "special/any", any file, offered under the platform's own filter wording.
+std::optional<std::string> GetOpenFolderItem(const std::string& fileType);
 // For tests: the answer of the next open dialog (a path, or nullopt for cancel).
 void queueOpenDialogAnswer(std::optional<std::string> answer);
+// For tests: the file type that the last open dialog was asked for.
+std::string lastOpenDialogFileType();
 
 }  // namespace fw

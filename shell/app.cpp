@@ -2,6 +2,7 @@
 
 #include "engine/globali.h"
 #include "framework/fatal.h"
+#include "shell/filetypes.h"
 #include "shell/playerpicture.h"
 #include "shell/preferences.h"
 #include "shell/resources.h"
@@ -10,6 +11,13 @@
 #include "start/regolewin.h"
 #include "start/ruleswin.h"
 #include "table/window1.h"
+
+int _Main() {
+  _InitFileTypes();
+  App app;
+  app.addMenuHandlers();
+  return app.run();
+}
 
 App::App() : menu_(std::make_unique<MenuBar1>()) { setMenuBar(menu_.get()); }
 

@@ -36,3 +36,7 @@ class App : public fw::Application {
  private:
   std::unique_ptr<MenuBar1> menu_;
 };
+
+// The start-up sequence once the runtime and the engine's arrays are set up: the file types, the
+// application object with its menu bar and handlers, then the event loop. Gives its exit code.
+int _Main();

@@ -1,17 +1,14 @@
 #include "engine/globali.h"
 #include "framework/application.h"
 #include "shell/app.h"
+#include "shell/filetypes.h"
 
 int main(int argc, char** argv) {
   fw::Runtime runtime(argc, argv, "brivano");
   Globali::resetState();
-  int code = 0;
-  {
-    App app;
-    app.addMenuHandlers();
-    code = app.run();
-  }
-  // The game's globals let go of their pictures and sound while the runtime is still there.
+  const int code = _Main();
+  // The game's globals let go of their pictures, sound and file types while the runtime is still there.
   Globali::resetState();
+  FileTypes::release();
   return code;
 }

@@ -47,7 +47,7 @@ bool save() {
 namespace Globali {
 
 void custompicture() {
-  std::optional<std::string> chosen = fw::GetOpenFolderItem();
+  std::optional<std::string> chosen = fw::GetOpenFolderItem("special/any");
   if (!chosen) return;
   fw::PicturePtr picture = fw::OpenAsPicture(*chosen);
   if (!picture) return;

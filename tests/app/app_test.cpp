@@ -21,6 +21,7 @@
 #include "framework/files.h"
 #include "scoring/winscoring.h"
 #include "shell/app.h"
+#include "shell/filetypes.h"
 #include "shell/playerpicture.h"
 #include "shell/resources.h"
 #include "start/finstart.h"
@@ -35,16 +36,15 @@ namespace {
 // Each run starts from empty globals, as a new process does, and ends with Quit unless the steps quit.
 int run(const std::function<void(App&)>& steps) {
   Globali::resetState();
-  App app;
-  app.addMenuHandlers();
   // Queued twice so that the steps come after the application's Open event.
   QTimer::singleShot(0, [&] {
     QTimer::singleShot(0, [&] {
+      App& app = App::instance();
       steps(app);
       if (!app.quitting()) fw::Quit(0);
     });
   });
-  int code = app.run();
+  int code = _Main();
   gui::settle();
   return code;
 }
@@ -135,6 +135,7 @@ void choosePictures(App& app) {
     fw::queueOpenDialogAnswer(answer);
     app.menu().item("FileCustompicture").action()->trigger();
     EXPECT_EQ(Globali::immagine(41), before);
+    EXPECT_EQ(fw::lastOpenDialogFileType(), "special/any") << "any file may be chosen";
   }
   fw::queueOpenDialogAnswer(writePicture("wide.jpg", 64, 48));  // PNG inside
   app.menu().item("FileCustompicture").action()->trigger();
@@ -202,6 +203,7 @@ const Scenario scenarios[] = {
        EXPECT_TRUE(finstart::live() && finstart::live()->frame()->isVisible());
        EXPECT_EQ(window1::live(), nullptr);
        EXPECT_EQ(openDialogTexts(app), "Open|Cancel|All Files (*)");
+       EXPECT_TRUE(FileTypes::pText && FileTypes::pSpecialAny) << "declared at start-up";
      },
      {}},
     {"StoredItalianAndNamesShowAtOnce", Changes{{1, "2"}, {4, "Anna"}, {5, ""}}, "",

@@ -2,12 +2,14 @@
 // menu's texts in both languages, the numbered pictures and sound, and the player's picture fitted to its box.
 #include <QFile>
 #include <QTemporaryFile>
+#include <array>
 #include <gtest/gtest.h>
 #include <random>
 
 #include "engine/globali.h"
 #include "framework/application.h"
 #include "framework/files.h"
+#include "shell/filetypes.h"
 #include "shell/menubar1.h"
 #include "shell/playerpicture.h"
 #include "shell/preferences.h"
@@ -119,6 +121,20 @@ TEST(Menu, TwelveItemsInOrderWithTheirTextsInBothLanguages) {
       EXPECT_TRUE(!items[i]->separator() || items[i]->action()->text().isEmpty()) << rows[i].name;
     }
   }
+}
+
+// Start-up declares both file types before it makes the application object; the end lets them go.
+TEST(FileTypes, BothAreDeclaredWithNameExtensionsTypeAndCreatorBeforeTheApplicationObject) {
+  ASSERT_EQ(fw::Application::current(), nullptr);
+  _InitFileTypes();
+  using Values = std::array<std::string, 4>;
+  const auto values = [](const fw::FileType* t) {
+    return t ? Values{t->Name, t->Extensions, t->MacType, t->MacCreator} : Values{};
+  };
+  EXPECT_EQ(values(FileTypes::pText.get()), (Values{"text", "", "TEXT", "R*ch"}));
+  EXPECT_EQ(values(FileTypes::pSpecialAny.get()), (Values{"special/any", "", "????", "????"}));
+  FileTypes::release();
+  EXPECT_FALSE(FileTypes::pText || FileTypes::pSpecialAny);
 }
 
 TEST(Resources, EachPictureIsReadOnceWhenFirstDrawnAndAMissingOneIsNilAtEveryCall) {
