@@ -95,6 +95,11 @@ class FrameWidget : public QWidget {
  public:
   FrameWidget(Window& window, bool closeBox) : window_(&window), closeBox_(closeBox) {}
   void release() { window_ = nullptr; }
+  // The platform window, made now if it is not there yet (showing would make it).
+  QWindow* platformWindow() {
+    create();
+    return windowHandle();
+  }
 
  protected:
   void closeEvent(QCloseEvent* event) override {
@@ -495,6 +500,12 @@ void Window::build() {
 
 void Window::Show() {
   if (closed_ || !frame_) return;
+  // Watched before it is first shown, so that its first expose raises Paint too.
+  QWindow* platform = static_cast<FrameWidget*>(frame_.data())->platformWindow();
+  if (platform && platform != exposed_) {
+    exposed_ = platform;
+    platform->installEventFilter(this);
+  }
   frame_->show();
   frame_->raise();
   frame_->activateWindow();
@@ -523,6 +534,28 @@ void Window::Close() {
   pending.push_back(this);
   deleteLater();
   if (Application* app = Application::current()) app->windowClosed();
+}
+
+QEvent::Type Window::paintEventType() {
+  static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+  return type;
+}
+
+bool Window::eventFilter(QObject* watched, QEvent* event) {
+  // Only the window system's requests count: a widget's own repaint never exposes its top-level window.
+  if (event->type() == QEvent::Expose && watched == exposed_ && exposed_->isExposed() && !paintPending_) {
+    paintPending_ = true;
+    QCoreApplication::postEvent(this, new QEvent(paintEventType()));
+  }
+  return false;
+}
+
+bool Window::event(QEvent* event) {
+  if (event->type() != paintEventType()) return QObject::event(event);
+  paintPending_ = false;
+  // A window closed meanwhile is gone for the game: its handler would build a new one.
+  if (!closed_) Event_Paint();
+  return true;
 }
 
 std::string Window::title() const { return frame_ ? frame_->windowTitle().toStdString() : std::string(); }

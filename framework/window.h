@@ -1,9 +1,11 @@
 // Windows declared by a layout table, their controls, and single live instances.
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 #include <functional>
 #include <map>
 #include <memory>
@@ -172,12 +174,22 @@ class Window : public QObject {
   // Every live window, oldest first.
   static std::vector<Window*> liveWindows();
 
+  // The Qt event that brings a window its Paint event: posted once however many times the window
+  // system asked for the window in one turn of the event loop.
+  static QEvent::Type paintEventType();
+
  protected:
   Window();
   virtual WindowProperties properties() const = 0;
   virtual std::vector<ControlRow> layout() const = 0;
   virtual void Event_Open() {}
   virtual void Event_Close() {}
+  // The window system wants the window again: shown, uncovered or restored. Never raised by drawing
+  // into a canvas or by a control's own repaint, so a handler may draw.
+  virtual void Event_Paint() {}
+
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   void handle(const std::string& handlerName, Handler handler);
   template <class W>
@@ -201,8 +213,10 @@ class Window : public QObject {
   std::map<std::string, Handler> handlers_;
   WindowProperties properties_;
   PicturePtr backdrop_;
+  QPointer<QWindow> exposed_;  // the platform window whose exposes raise Paint
   bool closed_ = false;
   bool building_ = false;
+  bool paintPending_ = false;
 };
 
 // The single implicit instance of window class W.

@@ -148,3 +148,6 @@ void window1::Event_Open() {
   // Frames the traffic-light button, 4 pixels round it.
   control("rectobutt").setLeft(335);
 }
+
+// The table and hand cards again; the deck, piles, scopa rows and played card keep their own drawing.
+void window1::Event_Paint() { Globali::ridisegna(); }

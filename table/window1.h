@@ -30,4 +30,5 @@ class window1 : public fw::WindowOf<window1> {
   fw::WindowProperties properties() const override;
   std::vector<fw::ControlRow> layout() const override;
   void Event_Open() override;
+  void Event_Paint() override;
 };

@@ -4,10 +4,8 @@
 # deal after Play); without the module it plays on silently and says why in one line.
 #   moved_install.sh CMAKE BUILD_DIR CONFIGURED_MODULE_DIR
 set -euo pipefail
+source "$(dirname "$0")/../support/xvfb.sh"
 cmake=$1 build=$2 configured=$3
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing: install the packages xvfb and xdotool"; exit 1; }
-done
 work=$(mktemp -d)
 games=() xvfb=
 # Games first: an X server gone before them makes them abort.
@@ -15,16 +13,8 @@ trap 'kill "${games[@]}" $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 "$cmake" --install "$build" --prefix "$work/moved" >/dev/null
 module=$(find "$work/moved" -name 'libbrivano_media.so')
 [ -n "$module" ] || { echo "the install holds no sound and speech module"; exit 1; }
-
-# Two X servers starting at the same moment can both take display :0; another build's check may be
-# starting one too.
-exec 9>"${TMPDIR:-/tmp}/brivano-xvfb.lock"
-flock 9
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 9>&- 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-flock -u 9
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
+start_xvfb "$work"
+export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
 
 # Starts the installed game, presses Play (the start window's default button), and gives the deal's
 # card sound up to half a minute to show in `check`. The press is made again while nothing shows: it
