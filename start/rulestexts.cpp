@@ -84,8 +84,9 @@ const std::string& rulesTextEnglish() {
       "to go on.",
       "The line above the table always tells you what to do next, and a thin cyan bar under a "
       "card shows that you can click it.",
-      "When the hand is over, click the traffic-light button to see the score, and once more to "
-      "play on.",
+      "When the hand is over, click the traffic-light button three times: on the table, to open the "
+      "scoring window; there, to show the scores; and once more, to play the next hand, or to start "
+      "over with a new game when the game is over.",
       "In the start window click a flag to choose the language, and set the options: \"Trevisan "
       "cards\" changes the card pictures, \"Uncovered\" shows the computer's cards face up, "
       "\"Computer A.I.\" makes the computer play with a strategy, and \"A.I. memory\" sets how "
@@ -166,7 +167,9 @@ const std::string& rulesTextItalian() {
       "continuare.",
       "La riga sopra il tavolo ti dice sempre che cosa fare, e una sottile barra azzurra sotto una "
       "carta indica che puoi cliccarla.",
-      "A fine mano clicca sul semaforo per vedere il punteggio, e ancora una volta per proseguire.",
+      "A fine mano clicca tre volte sul semaforo: sul tavolo, per aprire la finestra del punteggio; "
+      "lì, per calcolare il punteggio; e ancora una volta, per giocare la mano successiva, o per "
+      "ricominciare da capo con una nuova partita quando la partita è finita.",
       "Nella finestra iniziale scegli la lingua cliccando su una bandiera e imposta le opzioni: "
       "\"Carte trevisane\" cambia il disegno delle carte, \"Scoperto\" mostra scoperte le carte "
       "del computer, \"Computer A.I.\" fa giocare il computer con una strategia e \"Memoria A.I.\" "

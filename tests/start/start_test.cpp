@@ -1,6 +1,7 @@
 // The start window driven as a player would (options, languages, buttons), the rules windows and the about box.
 #include <QApplication>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <tuple>
 
@@ -142,8 +143,13 @@ TEST_F(StartWindow, FlagsChangeTheWindowTheMenuAndTheRulesButNoOption) {
   finstart& w = finstart::instance();
   tick(w, "CheckBox7");
   const int grey = qGray(QApplication::palette().color(QPalette::Disabled, QPalette::WindowText).rgb());
-  const char* rules[2][2] = {{"How to play", "7 = 21, 6 = 18, ace = 16, 5 = 15, 4 = 14, 3 = 13, 2 = 12"},
-                             {"Come si gioca", "7 = 21, 6 = 18, asso = 16, 5 = 15, 4 = 14, 3 = 13, 2 = 12"}};
+  // The title, the primiera's scale and the three presses that end a hand (table, scores, next hand).
+  const char* rules[2][3] = {{"How to play", "7 = 21, 6 = 18, ace = 16, 5 = 15, 4 = 14, 3 = 13, 2 = 12",
+                              "click the traffic-light button three times: on the table, to open the scoring "
+                              "window; there, to show the scores; and once more, to play the next hand"},
+                             {"Come si gioca", "7 = 21, 6 = 18, asso = 16, 5 = 15, 4 = 14, 3 = 13, 2 = 12",
+                              "clicca tre volte sul semaforo: sul tavolo, per aprire la finestra del punteggio; "
+                              "lì, per calcolare il punteggio; e ancora una volta, per giocare la mano successiva"}};
   for (int flag : {1, 1, 0, 0}) {
     tick(w, "CheckBox2");  // the memory row off, then on again, in each language
     const std::string options = shown(w);
@@ -162,7 +168,10 @@ TEST_F(StartWindow, FlagsChangeTheWindowTheMenuAndTheRulesButNoOption) {
     fw::Window* help = flag == 0 ? static_cast<fw::Window*>(ruleswin::live()) : regolewin::live();
     ASSERT_TRUE(help && help->frame()->isVisible());
     EXPECT_EQ(help->title(), rules[flag][0]);
-    EXPECT_NE(help->control("efregole").text().find(rules[flag][1]), std::string::npos) << "the primiera's scale";
+    const std::string text = help->control("efregole").text();
+    EXPECT_NE(text.find(rules[flag][1]), std::string::npos) << "the primiera's scale";
+    EXPECT_NE(text.find(rules[flag][2]), std::string::npos) << "the end of a hand";
+    EXPECT_TRUE(flag || std::all_of(text.begin(), text.end(), [](char c) { return c > 0; })) << "plain ASCII";
     QWidget* ok = help->control("PushButton1").widget();  // clicked through the window system
     QTest::mouseClick(help->frame()->windowHandle(), Qt::LeftButton, {}, ok->mapTo(help->frame(), QPoint(5, 5)));
     gui::settle();
